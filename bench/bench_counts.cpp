@@ -1,0 +1,56 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+
+#include "calculatorwindow.h"
+#include "module1.h"
+#include "pointscount.h"
+
+namespace {
+
+// A busy but valid hand: two open pongs, a closed kong of terminals, a pair, self pick,
+// all pongs, two flowers and an FA from own seat.
+BoxValues sampleSheet()
+{
+    BoxValues boxes{};
+    for (int box : {2, 3, 30, 50, 52, 54, 61})
+        boxes[box] = 1;
+    return boxes;
+}
+
+void BM_PointsCount(benchmark::State& state)
+{
+    const BoxValues boxes = sampleSheet();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(boxes);
+        benchmark::DoNotOptimize(countPoints(boxes, 2, 500));
+    }
+}
+BENCHMARK(BM_PointsCount);
+
+void BM_FullRecount(benchmark::State& state)
+{
+    CalculatorWindow window;
+    const BoxValues boxes = sampleSheet();
+    Module1::tablelimit = 500;
+    for (int n = 1; n <= lastBox; ++n) {
+        if (boxes[n] == 1)
+            window.findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n))->setChecked(true);
+    }
+    for (auto _ : state)
+        window.tonen();
+}
+BENCHMARK(BM_FullRecount);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

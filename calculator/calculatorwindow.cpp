@@ -1,0 +1,315 @@
+#include "calculatorwindow.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "messages.h"
+#include "module1.h"
+#include "numbertext.h"
+#include "pointscount.h"
+#include "tablelimit.h"
+#include "twips.h"
+
+namespace {
+
+constexpr int controlSize = 255; // boxes, counter label and the small buttons
+constexpr int boxSpacing = 240;
+constexpr int leftCaptionLeft = 120;
+constexpr int leftCaptionWidth = 2895;
+constexpr int leftBoxesLeft = 3120;
+constexpr int rightCaptionLeft = 4680;
+constexpr int rightCaptionWidth = 3135;
+constexpr int rightBoxesLeft = 7920;
+constexpr int maxFlowers = 8;
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+QString text(std::int64_t value)
+{
+    return QString::fromStdString(numberText(value));
+}
+
+const QString honorHint = QStringLiteral(
+    "If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed "
+    "pong/kong dragon/seat or prevailing wind (on the right side)!");
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zorvan! Mah-Jongg Calculator"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    setCentralWidget(client);
+
+    createTopLine();
+    createRows();
+    createBottomLine();
+    setTabOrder();
+    fitClientArea();
+    m_text1->setFocus();
+
+    Form_Load();
+}
+
+void CalculatorWindow::fitClientArea()
+{
+    const QWidget* bar = menuWidget();
+    const int barHeight = bar ? bar->sizeHint().height() : 0;
+    resize(clientWidth, clientHeight + barHeight);
+}
+
+QLabel* CalculatorWindow::createLabel(const QString& name, const QString& caption, int left,
+                                      int top, int width, int height)
+{
+    auto* label = new QLabel(caption, centralWidget());
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(left, top, width, height));
+    return label;
+}
+
+QCheckBox* CalculatorWindow::createCheck(int number, int left, int top)
+{
+    auto* box = new QCheckBox(centralWidget());
+    box->setObjectName(QStringLiteral("Check%1").arg(number));
+    box->setGeometry(twipsRect(left, top, controlSize, controlSize));
+    // Every change of a box, the program's own included, recounts the whole sheet.
+    connect(box, &QCheckBox::toggled, this, [this] { runEventHandler([this] { tonen(); }); });
+    m_checks[number] = box;
+    return box;
+}
+
+template <class Slot>
+QPushButton* CalculatorWindow::createButton(int number, const QString& caption, int left, int top,
+                                            int width, Slot slot)
+{
+    auto* button = new QPushButton(caption, centralWidget());
+    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setGeometry(twipsRect(left, top, width, controlSize));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this,
+            [this, slot] { runEventHandler([this, slot] { (this->*slot)(); }); });
+    m_commands[number] = button;
+    return button;
+}
+
+void CalculatorWindow::createTopLine()
+{
+    constexpr int top = 240;
+    createLabel(QStringLiteral("Label1"), QStringLiteral("Table limit"), 0, top, 975);
+    m_text1 = new QLineEdit(centralWidget());
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(twipsRect(1080, top, 975, 285));
+    connect(m_text1, &QLineEdit::textChanged, this,
+            [this] { runEventHandler([this] { Text1_Change(); }); });
+    createLabel(QStringLiteral("Label2"), QStringLiteral("Check when East"), 2280, top, 1455);
+    createCheck(eastBox, 3600, top);
+    createLabel(QStringLiteral("Label4"), QStringLiteral("Zorvan! Points"), 3960, top, 975);
+    m_label37 = createLabel(QStringLiteral("Label37"), {}, 5040, top, 1095);
+    createLabel(QStringLiteral("Label3"), QStringLiteral("Your hand is worth"), 6240, top, 1455);
+    m_label38 = createLabel(QStringLiteral("Label38"), {}, 7920, top, 855);
+}
+
+void CalculatorWindow::createRows()
+{
+    for (const SheetRow& row : handSheet) {
+        const bool left = row.column == SheetColumn::Left;
+        createLabel(QStringLiteral("Label%1").arg(row.captionLabel),
+                    QString::fromLatin1(row.caption), left ? leftCaptionLeft : rightCaptionLeft,
+                    row.topTwips, left ? leftCaptionWidth : rightCaptionWidth);
+        const int boxesLeft = left ? leftBoxesLeft : rightBoxesLeft;
+        for (int n = 0; n < row.boxCount; ++n)
+            createCheck(row.firstBox + n, boxesLeft + boxSpacing * n, row.topTwips);
+        if (row.effect == RowEffect::AddFlowers) {
+            createButton(4, QStringLiteral("--"), 7920, row.topTwips, controlSize,
+                         &CalculatorWindow::Command4_Click);
+            m_label36 = createLabel(QStringLiteral("Label36"), {}, 8280, row.topTwips, controlSize);
+            createButton(5, QStringLiteral("+"), 8640, row.topTwips, controlSize,
+                         &CalculatorWindow::Command5_Click);
+        }
+    }
+    // The hint buttons come after the boxes so that they follow them in creation order.
+    constexpr void (CalculatorWindow::*hints[])() = {nullptr, &CalculatorWindow::Command1_Click,
+                                                     &CalculatorWindow::Command2_Click,
+                                                     &CalculatorWindow::Command3_Click};
+    for (const SheetRow& row : handSheet) {
+        if (row.hintButton != 0)
+            createButton(row.hintButton, QStringLiteral("?"), row.hintLeftTwips, row.topTwips,
+                         controlSize, hints[row.hintButton]);
+    }
+
+    auto* line = new QFrame(centralWidget());
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setGeometry(twipsToPixels(4560), twipsToPixels(840), 1,
+                      twipsToPixels(6960 - 840) + 1);
+}
+
+void CalculatorWindow::createBottomLine()
+{
+    constexpr int top = 6720;
+    createButton(6, QStringLiteral("Clear ALL"), 360, top, 1215,
+                 &CalculatorWindow::Command6_Click);
+    createButton(7, QStringLiteral("Clear all BUT table limit"), 2400, top, 1935,
+                 &CalculatorWindow::Command7_Click);
+}
+
+void CalculatorWindow::setTabOrder()
+{
+    // Text1 first, so that it holds the focus when the window opens.
+    std::vector<QWidget*> order{m_text1};
+    for (int n = 1; n <= 53; ++n) {
+        if (isSheetBox(n))
+            order.push_back(m_checks[n]);
+    }
+    order.insert(order.end(), {m_commands[1], m_commands[2], m_checks[54], m_checks[55],
+                               m_commands[3]});
+    for (int n = 56; n <= 60; ++n)
+        order.push_back(m_checks[n]);
+    order.insert(order.end(), {m_commands[4], m_commands[5]});
+    for (int n = 61; n <= lastBox; ++n)
+        order.push_back(m_checks[n]);
+    order.insert(order.end(), {m_commands[6], m_commands[7]});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+BoxValues CalculatorWindow::boxValues() const
+{
+    BoxValues values{};
+    for (int n = 1; n <= lastBox; ++n) {
+        if (isSheetBox(n))
+            values[n] = m_checks[n]->isChecked() ? 1 : 0;
+    }
+    return values;
+}
+
+void CalculatorWindow::Form_Load()
+{
+    Module1::flowercount = 0;
+    Module1::tablelimit = 0;
+    tonen();
+}
+
+void CalculatorWindow::puntentellen()
+{
+    countPoints(boxValues(), Module1::flowercount, Module1::tablelimit, Module1::points);
+}
+
+void CalculatorWindow::eastofniet(std::int64_t& value) const
+{
+    value *= eastFactor(m_checks[eastBox]->isChecked());
+}
+
+void CalculatorWindow::tonen()
+{
+    if (Module1::tablelimit == 0)
+        return;
+    puntentellen();
+    std::int64_t value = cappedValue(Module1::points, Module1::tablelimit);
+    eastofniet(value);
+    m_label37->setText(text(value));
+    m_label38->setText(text(Module1::points));
+}
+
+void CalculatorWindow::init()
+{
+    Module1::points = 20;
+    tonen();
+    m_text1->setFocus();
+}
+
+void CalculatorWindow::Text1_Change()
+{
+    // This handler traps every error of its own and of the recount it starts.
+    try {
+        const TableLimitDecision decision = decideTableLimit(m_text1->text().toStdString());
+        switch (decision.action) {
+        case TableLimitDecision::Action::Ignore:
+            return;
+        case TableLimitDecision::Action::TooHigh:
+            showMessage(QStringLiteral("limit is toooooooo high"), StopIcon);
+            // Setting the bound is itself a change: the nested run stores it and recounts.
+            m_text1->setText(text(std::int64_t(tableLimitBound)));
+            break;
+        case TableLimitDecision::Action::Store:
+            Module1::tablelimit = decision.value;
+            break;
+        case TableLimitDecision::Action::Typo:
+            throw std::invalid_argument("not a table limit");
+        }
+        tonen();
+    } catch (...) {
+        showMessage(QStringLiteral("You made a typo, mahjongaddict"), ExclamationIcon);
+    }
+}
+
+void CalculatorWindow::Command1_Click()
+{
+    showMessage(honorHint, ExclamationIcon);
+}
+
+void CalculatorWindow::Command2_Click()
+{
+    showMessage(honorHint, ExclamationIcon);
+}
+
+void CalculatorWindow::Command3_Click()
+{
+    showMessage(
+        QStringLiteral("This does not aply when you have a pair of dragons or prevailing/seat winds !"),
+        ExclamationIcon);
+}
+
+void CalculatorWindow::showFlowerCount()
+{
+    m_label36->setText(Module1::flowercount == 0 ? QString() : text(Module1::flowercount));
+}
+
+void CalculatorWindow::Command4_Click()
+{
+    if (Module1::flowercount > 0) {
+        --Module1::flowercount;
+        showFlowerCount();
+    }
+    tonen();
+}
+
+void CalculatorWindow::Command5_Click()
+{
+    if (Module1::flowercount < maxFlowers) {
+        ++Module1::flowercount;
+        showFlowerCount();
+    }
+    tonen();
+}
+
+void CalculatorWindow::Command6_Click()
+{
+    Module1::tablelimit = 0;
+    m_text1->setText(QString());
+    Command7_Click();
+}
+
+void CalculatorWindow::Command7_Click()
+{
+    // Each box cleared here raises its own click handling, which recounts at once.
+    for (int n = 1; n <= lastBox; ++n) {
+        if (isSheetBox(n) && m_checks[n]->isChecked())
+            m_checks[n]->setChecked(false);
+    }
+    Module1::flowercount = 0;
+    m_label36->setText(QString());
+    init();
+    m_label37->setText(QString());
+    m_label38->setText(QString());
+}

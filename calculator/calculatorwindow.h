@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QMainWindow>
+
+#include "handsheet.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Form1: the hand sheet, the table limit and the two results.
+class CalculatorWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int clientWidth = 608;
+    static constexpr int clientHeight = 473;
+
+    explicit CalculatorWindow(QWidget* parent = nullptr);
+
+    // Recounts the sheet and rewrites both results; does nothing while no table limit is
+    // set. An overflow of the count leaves the captions as they were and propagates.
+    void tonen();
+    // Counts the sheet into Module1::points.
+    void puntentellen();
+    // Multiplies the value by the East factor.
+    void eastofniet(std::int64_t& value) const;
+    // Back to the base count, shown, with the focus in the table-limit box.
+    void init();
+
+    // Sizes the window so that the client area below the menu bar is 608 x 473.
+    void fitClientArea();
+
+    BoxValues boxValues() const;
+
+private:
+    void Form_Load();
+    void Text1_Change();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+
+    void createTopLine();
+    void createRows();
+    void createBottomLine();
+    void setTabOrder();
+    QLabel* createLabel(const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 255);
+    QCheckBox* createCheck(int number, int left, int top);
+    template <class Slot>
+    QPushButton* createButton(int number, const QString& caption, int left, int top, int width,
+                              Slot slot);
+    void showFlowerCount();
+
+    QLineEdit* m_text1 = nullptr;
+    QLabel* m_label36 = nullptr;
+    QLabel* m_label37 = nullptr;
+    QLabel* m_label38 = nullptr;
+    std::array<QCheckBox*, lastBox + 1> m_checks{};
+    std::array<QPushButton*, 8> m_commands{};
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// What a message box showed before the catcher dismissed it.
+struct CaughtMessage {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QString> buttons; // texts of the box's buttons
+    bool okOnly = false;    // exactly one button, and it is OK
+    bool modal = false;
+};
+
+// While it lives, every modal message box that opens is recorded and dismissed with its OK
+// button, so that no test ever blocks on one. Tests take() what they expect and check it.
+class MessageBoxCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    MessageBoxCatcher();
+
+    QList<CaughtMessage> take();
+    qsizetype count() const { return m_caught.size(); }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QList<CaughtMessage> m_caught;
+};
