@@ -1,7 +1,7 @@
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QCheckBox>
+
+#include <benchmark/benchmark.h>
 
 #include "calculatorwindow.h"
 #include "module1.h"

@@ -7,10 +7,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
 #include "pointscount.h"
+#include "pointsworking.h"
 #include "tablelimit.h"
 #include "twips.h"
 
@@ -34,6 +36,14 @@ QRect twipsRect(int left, int top, int width, int height)
 QString text(std::int64_t value)
 {
     return QString::fromStdString(numberText(value));
+}
+
+QString joinLines(const std::vector<std::string>& lines)
+{
+    QStringList joined;
+    for (const std::string& line : lines)
+        joined << QString::fromStdString(line);
+    return joined.join(QLatin1Char('\n'));
 }
 
 const QString honorHint = QStringLiteral(
@@ -76,6 +86,23 @@ QLabel* CalculatorWindow::createLabel(const QString& name, const QString& captio
     return label;
 }
 
+QLabel* CalculatorWindow::createResultLabel(const QString& name, int left, int width,
+                                            WorkingOf working)
+{
+    auto* label =
+        new ExplainedLabel(centralWidget(), [this, working] { return workingText(working); });
+    label->setObjectName(name);
+    label->setGeometry(twipsRect(left, 240, width, 255));
+    return label;
+}
+
+QString CalculatorWindow::workingText(WorkingOf working) const
+{
+    const ExplainedCount explained = explainCount(
+        boxValues(), Module1::flowercount, Module1::tablelimit, m_checks[eastBox]->isChecked());
+    return joinLines(working == WorkingOf::Count ? explained.countLines : explained.valueLines);
+}
+
 QCheckBox* CalculatorWindow::createCheck(int number, int left, int top)
 {
     auto* box = new QCheckBox(centralWidget());
@@ -113,9 +140,9 @@ void CalculatorWindow::createTopLine()
     createLabel(QStringLiteral("Label2"), QStringLiteral("Check when East"), 2280, top, 1455);
     createCheck(eastBox, 3600, top);
     createLabel(QStringLiteral("Label4"), QStringLiteral("Zorvan! Points"), 3960, top, 975);
-    m_label37 = createLabel(QStringLiteral("Label37"), {}, 5040, top, 1095);
+    m_label37 = createResultLabel(QStringLiteral("Label37"), 5040, 1095, WorkingOf::Value);
     createLabel(QStringLiteral("Label3"), QStringLiteral("Your hand is worth"), 6240, top, 1455);
-    m_label38 = createLabel(QStringLiteral("Label38"), {}, 7920, top, 855);
+    m_label38 = createResultLabel(QStringLiteral("Label38"), 7920, 855, WorkingOf::Count);
 }
 
 void CalculatorWindow::createRows()
@@ -150,15 +177,13 @@ void CalculatorWindow::createRows()
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setGeometry(twipsToPixels(4560), twipsToPixels(840), 1,
-                      twipsToPixels(6960 - 840) + 1);
+    line->setGeometry(twipsToPixels(4560), twipsToPixels(840), 1, twipsToPixels(6960 - 840) + 1);
 }
 
 void CalculatorWindow::createBottomLine()
 {
     constexpr int top = 6720;
-    createButton(6, QStringLiteral("Clear ALL"), 360, top, 1215,
-                 &CalculatorWindow::Command6_Click);
+    createButton(6, QStringLiteral("Clear ALL"), 360, top, 1215, &CalculatorWindow::Command6_Click);
     createButton(7, QStringLiteral("Clear all BUT table limit"), 2400, top, 1935,
                  &CalculatorWindow::Command7_Click);
 }
@@ -171,8 +196,8 @@ void CalculatorWindow::setTabOrder()
         if (isSheetBox(n))
             order.push_back(m_checks[n]);
     }
-    order.insert(order.end(), {m_commands[1], m_commands[2], m_checks[54], m_checks[55],
-                               m_commands[3]});
+    order.insert(order.end(),
+                 {m_commands[1], m_commands[2], m_checks[54], m_checks[55], m_commands[3]});
     for (int n = 56; n <= 60; ++n)
         order.push_back(m_checks[n]);
     order.insert(order.end(), {m_commands[4], m_commands[5]});
@@ -266,7 +291,8 @@ void CalculatorWindow::Command2_Click()
 void CalculatorWindow::Command3_Click()
 {
     showMessage(
-        QStringLiteral("This does not aply when you have a pair of dragons or prevailing/seat winds !"),
+        QStringLiteral(
+            "This does not aply when you have a pair of dragons or prevailing/seat winds !"),
         ExclamationIcon);
 }
 

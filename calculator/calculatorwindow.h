@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QMainWindow>
 #include <array>
 #include <cstdint>
-
-#include <QMainWindow>
 
 #include "handsheet.h"
 
@@ -37,6 +36,10 @@ public:
 
     BoxValues boxValues() const;
 
+    // How the count (Label38) or the value (Label37) was reached, line by line.
+    enum class WorkingOf { Count, Value };
+    QString workingText(WorkingOf working) const;
+
 private:
     void Form_Load();
     void Text1_Change();
@@ -54,6 +57,7 @@ private:
     void setTabOrder();
     QLabel* createLabel(const QString& name, const QString& caption, int left, int top, int width,
                         int height = 255);
+    QLabel* createResultLabel(const QString& name, int left, int width, WorkingOf working);
     QCheckBox* createCheck(int number, int left, int top);
     template <class Slot>
     QPushButton* createButton(int number, const QString& caption, int left, int top, int width,

@@ -139,9 +139,8 @@ std::optional<std::int32_t> wholeNumber(std::string_view text)
     const std::string_view significant = withoutLeadingZeros(digits);
     if (significant.empty())
         return 0;
-    const std::int64_t integerLength =
-        std::int64_t(significant.size()) - std::int64_t(parts.fractionDigits.size()) +
-        parts.exponent;
+    const std::int64_t integerLength = std::int64_t(significant.size()) -
+                                       std::int64_t(parts.fractionDigits.size()) + parts.exponent;
     if (integerLength > 10)
         return std::nullopt; // at least 10^10, far outside 32 bits
 
@@ -151,9 +150,9 @@ std::optional<std::int32_t> wholeNumber(std::string_view text)
         magnitudeValue = magnitudeValue * 10 + (digit - '0');
     }
     const std::string_view fraction =
-        integerLength >= 0 ? significant.substr(std::min<std::size_t>(integerLength,
-                                                                       significant.size()))
-                           : std::string_view{};
+        integerLength >= 0
+            ? significant.substr(std::min<std::size_t>(integerLength, significant.size()))
+            : std::string_view{};
     // With integerLength < 0 the value is below 0.1 and rounds to 0.
     if (!fraction.empty()) {
         const char firstFraction = fraction.front();

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <exception>
 #include <utility>
-
-#include <QString>
 
 // The title of every message box that has none of its own.
 inline QString applicationTitle()

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <memory>
 
 #include "calculatorwindow.h"
@@ -176,13 +175,20 @@ void TestCalculatorWindow::tabOrder()
         if (n != 51)
             expected << QStringLiteral("Check%1").arg(n);
     }
-    expected << "Command1" << "Command2" << "Check54" << "Check55" << "Command3";
+    expected << "Command1"
+             << "Command2"
+             << "Check54"
+             << "Check55"
+             << "Command3";
     for (int n = 56; n <= 60; ++n)
         expected << QStringLiteral("Check%1").arg(n);
-    expected << "Command4" << "Command5";
+    expected << "Command4"
+             << "Command5";
     for (int n = 61; n <= 72; ++n)
         expected << QStringLiteral("Check%1").arg(n);
-    expected << "Command6" << "Command7" << "Text1";
+    expected << "Command6"
+             << "Command7"
+             << "Text1";
 
     QStringList actual;
     QWidget* widget = text1();
@@ -217,22 +223,32 @@ void TestCalculatorWindow::results_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("count");
 
-    QTest::newRow("empty sheet") << "500" << BoxList{} << 0 << " 80" << " 20";
-    QTest::newRow("open pong") << "500" << BoxList{2} << 0 << " 88" << " 22";
-    QTest::newRow("open pong, East") << "500" << BoxList{2, 1} << 0 << " 132" << " 22";
-    QTest::newRow("pure capped") << "50" << BoxList{57} << 0 << " 200" << " 160";
-    QTest::newRow("pure capped, East") << "50" << BoxList{57, 1} << 0 << " 300" << " 160";
-    QTest::newRow("count equal to the limit") << "22" << BoxList{2} << 0 << " 88" << " 22";
-    QTest::newRow("all honors, FA") << "500" << BoxList{60, 61, 62} << 0 << " 2000" << " 2000";
-    QTest::newRow("all honors, FA, East")
-        << "500" << BoxList{60, 61, 62, 1} << 0 << " 3000" << " 2000";
-    QTest::newRow("negative limit") << "-50" << BoxList{2} << 0 << "-200" << " 22";
-    QTest::newRow("negative limit, East") << "-50" << BoxList{2, 1} << 0 << "-300" << " 22";
-    QTest::newRow("all honors, flowers, FA")
-        << "300" << BoxList{60, 61, 2, 14} << 2 << " 1200" << " 616";
-    QTest::newRow("value shown at 20 and below") << "5" << BoxList{59} << 0 << " 20" << " 5";
-    QTest::newRow("product beyond 32 bits")
-        << "-2147483648" << BoxList{1} << 0 << "-12884901888" << " 20";
+    QTest::newRow("empty sheet") << "500" << BoxList{} << 0 << " 80"
+                                 << " 20";
+    QTest::newRow("open pong") << "500" << BoxList{2} << 0 << " 88"
+                               << " 22";
+    QTest::newRow("open pong, East") << "500" << BoxList{2, 1} << 0 << " 132"
+                                     << " 22";
+    QTest::newRow("pure capped") << "50" << BoxList{57} << 0 << " 200"
+                                 << " 160";
+    QTest::newRow("pure capped, East") << "50" << BoxList{57, 1} << 0 << " 300"
+                                       << " 160";
+    QTest::newRow("count equal to the limit") << "22" << BoxList{2} << 0 << " 88"
+                                              << " 22";
+    QTest::newRow("all honors, FA") << "500" << BoxList{60, 61, 62} << 0 << " 2000"
+                                    << " 2000";
+    QTest::newRow("all honors, FA, East") << "500" << BoxList{60, 61, 62, 1} << 0 << " 3000"
+                                          << " 2000";
+    QTest::newRow("negative limit") << "-50" << BoxList{2} << 0 << "-200"
+                                    << " 22";
+    QTest::newRow("negative limit, East") << "-50" << BoxList{2, 1} << 0 << "-300"
+                                          << " 22";
+    QTest::newRow("all honors, flowers, FA") << "300" << BoxList{60, 61, 2, 14} << 2 << " 1200"
+                                             << " 616";
+    QTest::newRow("value shown at 20 and below") << "5" << BoxList{59} << 0 << " 20"
+                                                 << " 5";
+    QTest::newRow("product beyond 32 bits") << "-2147483648" << BoxList{1} << 0 << "-12884901888"
+                                            << " 20";
 }
 
 void TestCalculatorWindow::results()
@@ -374,8 +390,8 @@ void TestCalculatorWindow::tooHighResetsToTheBound()
     QCOMPARE(label(38)->text(), QStringLiteral(" 20"));
 
     // Pasted whole: one change by the player, one by the program.
-    for (const QString& pasted : {QStringLiteral("65536.4"), QStringLiteral("99999999999"),
-                                  QStringLiteral("1e9")}) {
+    for (const QString& pasted :
+         {QStringLiteral("65536.4"), QStringLiteral("99999999999"), QStringLiteral("1e9")}) {
         Module1::tablelimit = 7;
         changes.clear();
         text1()->setText(pasted);

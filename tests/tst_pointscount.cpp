@@ -1,5 +1,4 @@
 #include <QTest>
-
 #include <limits>
 
 #include "checkedmath.h"
@@ -81,8 +80,7 @@ void TestPointsCount::count_data()
     QTest::newRow("all honors, both FA from own seat") << BoxList{60, 61, 62} << 0 << 500 << 2000;
     QTest::newRow("all honors at 65536 up to the last tile but one")
         << (BoxList{60} + range(61, 70)) << 0 << 65536 << 1073741824;
-    QTest::newRow("every box, 8 flowers, limit 32735")
-        << range(2, 72) << 8 << 32735 << 2147418112;
+    QTest::newRow("every box, 8 flowers, limit 32735") << range(2, 72) << 8 << 32735 << 2147418112;
     QTest::newRow("exactly the negative end")
         << (BoxList{59} + range(61, 71)) << 0 << -65536 << std::numeric_limits<int>::min();
     QTest::newRow("negative count from a negative limit") << BoxList{60, 57} << 0 << -100 << -100;
@@ -106,10 +104,8 @@ void TestPointsCount::overflowStopsAtTheStep_data()
 
     QTest::newRow("all honors at 65536 through the last tile")
         << (BoxList{60} + range(61, 71)) << 0 << 65536 << 1073741824;
-    QTest::newRow("every box, 8 flowers, limit 32736")
-        << range(2, 72) << 8 << 32736 << 1073741824;
-    QTest::newRow("every box, 8 flowers, limit 65536")
-        << range(2, 72) << 8 << 65536 << 1074266112;
+    QTest::newRow("every box, 8 flowers, limit 32736") << range(2, 72) << 8 << 32736 << 1073741824;
+    QTest::newRow("every box, 8 flowers, limit 65536") << range(2, 72) << 8 << 65536 << 1074266112;
     // (limit + 32) with the limit near the top of the range overflows on the flowers' sum.
     QTest::newRow("flowers' sum") << BoxList{60} << 8 << std::numeric_limits<int>::max() - 31
                                   << std::numeric_limits<int>::max() - 31;

@@ -1,5 +1,4 @@
 #include <QTest>
-
 #include <cmath>
 #include <limits>
 
@@ -32,8 +31,8 @@ void TestTableLimit::readings_data()
     QTest::newRow("2.5 to even") << "2.5" << 2.5 << true << 2 << Action::Store;
     QTest::newRow("3.5 to even") << "3.5" << 3.5 << true << 4 << Action::Store;
     QTest::newRow("-2.5 to even") << "-2.5" << -2.5 << true << -2 << Action::Store;
-    QTest::newRow("just above a half") << "2.5000000000000000000001" << 2.5 << true << 3
-                                       << Action::Store;
+    QTest::newRow("just above a half")
+        << "2.5000000000000000000001" << 2.5 << true << 3 << Action::Store;
     QTest::newRow("2.4999") << "2.4999" << 2.4999 << true << 2 << Action::Store;
     QTest::newRow("0.5") << "0.5" << 0.5 << true << 0 << Action::Store;
     QTest::newRow("1.5") << "1.5" << 1.5 << true << 2 << Action::Store;
@@ -66,22 +65,19 @@ void TestTableLimit::readings_data()
     QTest::newRow("blank after the sign") << "- 5" << -5.0 << false << 0 << Action::Typo;
     QTest::newRow("int32 max") << "2147483647" << 2147483647.0 << true << 2147483647
                                << Action::TooHigh;
-    QTest::newRow("int32 max + 1") << "2147483648" << 2147483648.0 << false << 0
-                                   << Action::TooHigh;
+    QTest::newRow("int32 max + 1") << "2147483648" << 2147483648.0 << false << 0 << Action::TooHigh;
     QTest::newRow("int32 min") << "-2147483648" << -2147483648.0 << true
                                << std::numeric_limits<int>::min() << Action::Store;
-    QTest::newRow("int32 min - 1") << "-2147483649" << -2147483649.0 << false << 0
-                                   << Action::Typo;
+    QTest::newRow("int32 min - 1") << "-2147483649" << -2147483649.0 << false << 0 << Action::Typo;
     QTest::newRow("int32 min - 0.5 rounds to even inside")
         << "-2147483648.5" << -2147483648.5 << true << std::numeric_limits<int>::min()
         << Action::Store;
     QTest::newRow("a half above int32 min goes to the even end")
         << "-2147483647.5" << -2147483647.5 << true << std::numeric_limits<int>::min()
         << Action::Store;
-    QTest::newRow("huge exponent") << "1e999999999999999999999" << inf << false << 0
-                                   << Action::TooHigh;
-    QTest::newRow("huge negative exponent")
-        << "-1e999999" << -inf << false << 0 << Action::Typo;
+    QTest::newRow("huge exponent")
+        << "1e999999999999999999999" << inf << false << 0 << Action::TooHigh;
+    QTest::newRow("huge negative exponent") << "-1e999999" << -inf << false << 0 << Action::Typo;
     QTest::newRow("tiny") << "1e-999999" << 0.0 << true << 0 << Action::Store;
     QTest::newRow("zero with a huge exponent") << "0e99999" << 0.0 << true << 0 << Action::Store;
     QTest::newRow("hexadecimal is not read") << "0x10" << 0.0 << false << 0 << Action::Typo;

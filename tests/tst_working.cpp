@@ -1,0 +1,257 @@
+#include <QAccessible>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolTip>
+#include <memory>
+
+#include "calculatorwindow.h"
+#include "checkedmath.h"
+#include "explainedlabel.h"
+#include "messageboxcatcher.h"
+#include "module1.h"
+#include "pointsworking.h"
+
+using BoxList = QList<int>;
+
+namespace {
+
+BoxValues tick(const BoxList& boxes)
+{
+    BoxValues values{};
+    for (int box : boxes)
+        values[box] = 1;
+    return values;
+}
+
+QStringList toQt(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const auto& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+// The last number of the working: what it says the total is.
+qint64 lastFigure(const QString& working)
+{
+    static const QRegularExpression number(QStringLiteral("(-?\\d+)\\D*$"));
+    const auto match = number.match(working);
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+} // namespace
+
+class TestWorking : public QObject {
+    Q_OBJECT
+
+private slots:
+    void countWorking_data();
+    void countWorking();
+    void valueWorking_data();
+    void valueWorking();
+    void overflowWorking();
+    void randomSheetsEndOnTheTotal();
+    void tooltipsOnTheWindow();
+    void nothingToExplainWhileTheCaptionsAreEmpty();
+    void overflowShownInTheTooltip();
+};
+
+void TestWorking::countWorking_data()
+{
+    QTest::addColumn<BoxList>("boxes");
+    QTest::addColumn<int>("flowers");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty sheet") << BoxList{} << 0 << 500 << QStringList{"20 base", "= 20"};
+    QTest::newRow("additions end on the total")
+        << BoxList{2, 6, 7} << 0 << 500
+        << QStringList{"20 base", "+2 open pong 2-8", "+4 closed pong 2-8 (x2)", "= 30"};
+    QTest::newRow("example hand") << BoxList{2, 22, 54, 61} << 1 << 500
+                                  << QStringList{"20 base",
+                                                 "+2 open pong 2-8",
+                                                 "+8 closed pong 1 or 9",
+                                                 "x2 all pongs = 60",
+                                                 "+4 flowers and seasons (1) = 64",
+                                                 "x2 FA from own seat = 128"};
+    QTest::newRow("replacement") << BoxList{2, 60, 61, 62} << 2 << 300
+                                 << QStringList{"20 base", "+2 open pong 2-8",
+                                                "all honors: replaced by the table limit 300",
+                                                "+8 flowers and seasons (2) = 308",
+                                                "x2 FA from own seat (x2) = 1232"};
+    QTest::newRow("replacement last")
+        << BoxList{59} << 0 << 300
+        << QStringList{"20 base", "all terminals: replaced by the table limit 300", "= 300"};
+    QTest::newRow("pure and FA kong")
+        << BoxList{57, 63} << 0 << 500
+        << QStringList{"20 base", "x8 pure = 160", "x8 FA kong = 1280"};
+}
+
+void TestWorking::countWorking()
+{
+    QFETCH(BoxList, boxes);
+    QFETCH(int, flowers);
+    QFETCH(int, limit);
+    QFETCH(QStringList, lines);
+    const ExplainedCount explained = explainCount(tick(boxes), flowers, limit, false);
+    QCOMPARE(toQt(explained.countLines), lines);
+    QCOMPARE(lastFigure(lines.join('\n')), countPoints(tick(boxes), flowers, limit));
+}
+
+void TestWorking::valueWorking_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("east");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("capped, not East")
+        << 128 << 100 << false
+        << QStringList{"128, capped at the table limit 100 = 100", "x4 (not East) = 400"};
+    QTest::newRow("within, East") << 22 << 500 << true
+                                  << QStringList{"22, within the table limit 500",
+                                                 "x6 (East) = 132"};
+    QTest::newRow("negative limit")
+        << 22 << -50 << false
+        << QStringList{"22, capped at the table limit -50 = -50", "x4 (not East) = -200"};
+}
+
+void TestWorking::valueWorking()
+{
+    QFETCH(int, points);
+    QFETCH(int, limit);
+    QFETCH(bool, east);
+    QFETCH(QStringList, lines);
+    QCOMPARE(toQt(valueWorkingLines(points, limit, east)), lines);
+}
+
+void TestWorking::overflowWorking()
+{
+    BoxList boxes{60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71};
+    const ExplainedCount explained = explainCount(tick(boxes), 0, 65536, false);
+    const QStringList lines = toQt(explained.countLines);
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines[6], QStringLiteral("x2 MJ on a PONG of dragons/prev /seat wind = 1073741824"));
+    QCOMPARE(lines[7], QStringLiteral("Overflow at \"Going out on last tile\": the hand is worth "
+                                      "more than the calculator can count. The results were left "
+                                      "as they were."));
+    QCOMPARE(toQt(explained.valueLines), QStringList{lines[7]});
+
+    // Overflow inside a row: the boxes applied before it are still shown.
+    const ExplainedCount partial = explainCount(tick({60, 63, 64}), 0, 65536 * 1024, false);
+    QCOMPARE(toQt(partial.countLines).mid(2),
+             (QStringList{"x8 FA kong = 536870912",
+                          "Overflow at \"FA kong\": the hand is worth more than the calculator "
+                          "can count. The results were left as they were."}));
+}
+
+void TestWorking::randomSheetsEndOnTheTotal()
+{
+    QRandomGenerator random(20261207);
+    for (int round = 0; round < 5000; ++round) {
+        BoxValues boxes{};
+        for (int n = 2; n <= 72; ++n)
+            boxes[n] = isSheetBox(n) && random.bounded(4) == 0 ? 1 : 0;
+        const int flowers = random.bounded(9);
+        const int limit = random.bounded(-70000, 70000) | 1;
+        const ExplainedCount explained = explainCount(boxes, flowers, limit, false);
+        const QString working = toQt(explained.countLines).join('\n');
+        try {
+            const qint64 total = countPoints(boxes, flowers, limit);
+            QCOMPARE(lastFigure(working), total);
+            QCOMPARE(lastFigure(toQt(explained.valueLines).join('\n')),
+                     cappedValue(total, limit) * 4);
+        } catch (const OverflowError&) {
+            QVERIFY(working.contains(QStringLiteral("Overflow at")));
+        }
+    }
+}
+
+void TestWorking::tooltipsOnTheWindow()
+{
+    Module1::reset();
+    MessageBoxCatcher catcher;
+    CalculatorWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClicks(window.findChild<QLineEdit*>("Text1"), "100");
+    for (int n : {2, 22, 54, 61})
+        QTest::mouseClick(window.findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n)),
+                          Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("Command5"), Qt::LeftButton);
+
+    auto* count = window.findChild<QLabel*>("Label38");
+    auto* value = window.findChild<QLabel*>("Label37");
+    QCOMPARE(count->text(), QStringLiteral(" 128"));
+    const QString countWorking = QStringLiteral("20 base\n+2 open pong 2-8\n+8 closed pong 1 or 9\n"
+                                                "x2 all pongs = 60\n+4 flowers and seasons (1) = "
+                                                "64\nx2 FA from own seat = 128");
+    const QString valueWorking =
+        QStringLiteral("128, capped at the table limit 100 = 100\nx4 (not East) = 400");
+
+    // Hovering shows the working.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), count->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(count, &hover);
+    QTRY_COMPARE(QToolTip::text(), countWorking);
+    QHelpEvent hoverValue(QEvent::ToolTip, QPoint(2, 2), value->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(value, &hoverValue);
+    QTRY_COMPARE(QToolTip::text(), valueWorking);
+
+    // Screen readers read the same text.
+    QAccessibleInterface* countAccessible = QAccessible::queryAccessibleInterface(count);
+    QVERIFY(countAccessible);
+    QCOMPARE(countAccessible->text(QAccessible::Description), countWorking);
+    QCOMPARE(countAccessible->text(QAccessible::Value), QStringLiteral(" 128"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(value)->text(QAccessible::Description),
+             valueWorking);
+
+    // East changes the value's working only.
+    QTest::mouseClick(window.findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+    QCOMPARE(static_cast<ExplainedLabel*>(value)->explanation(),
+             QStringLiteral("128, capped at the table limit 100 = 100\nx6 (East) = 600"));
+    QCOMPARE(static_cast<ExplainedLabel*>(count)->explanation(), countWorking);
+    QCOMPARE(value->text(), QStringLiteral(" 600"));
+    QVERIFY(catcher.take().isEmpty());
+    QToolTip::hideText();
+}
+
+void TestWorking::nothingToExplainWhileTheCaptionsAreEmpty()
+{
+    Module1::reset();
+    CalculatorWindow window;
+    QTest::mouseClick(window.findChild<QCheckBox*>("Check2"), Qt::LeftButton);
+    auto* count = static_cast<ExplainedLabel*>(window.findChild<QLabel*>("Label38"));
+    QVERIFY(count->explanation().isEmpty());
+    QVERIFY(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description).isEmpty());
+    // After "Clear all BUT table limit" the captions are empty again.
+    window.findChild<QLineEdit*>("Text1")->setText("50");
+    QVERIFY(!count->explanation().isEmpty());
+    QTest::mouseClick(window.findChild<QPushButton*>("Command7"), Qt::LeftButton);
+    QVERIFY(count->explanation().isEmpty());
+}
+
+void TestWorking::overflowShownInTheTooltip()
+{
+    Module1::reset();
+    MessageBoxCatcher catcher;
+    CalculatorWindow window;
+    window.findChild<QLineEdit*>("Text1")->setText("65536");
+    for (int n : {60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71})
+        window.findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n))->setChecked(true);
+    QCOMPARE(catcher.take().size(), 1);
+    auto* count = static_cast<ExplainedLabel*>(window.findChild<QLabel*>("Label38"));
+    auto* value = static_cast<ExplainedLabel*>(window.findChild<QLabel*>("Label37"));
+    QCOMPARE(count->text(), QStringLiteral(" 1073741824")); // left as it was
+    QVERIFY(count->explanation().endsWith(
+        QStringLiteral("Overflow at \"Going out on last tile\": the hand is worth more than the "
+                       "calculator can count. The results were left as they were.")));
+    QVERIFY(value->explanation().startsWith(QStringLiteral("Overflow at \"Going out")));
+}
+
+QTEST_MAIN(TestWorking)
+#include "tst_working.moc"
