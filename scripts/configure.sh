@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (shared by run.sh and test.sh).
+# Configures and builds one preset of CMakePresets.json (default: build/).
+# Usage: scripts/configure.sh [default|asan|fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVAN_WERROR=ON "$@"
-cmake --build build --parallel
+preset=${1:-default}
+cmake --preset "$preset"
+cmake --build --preset "$preset" --parallel

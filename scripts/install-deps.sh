@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 if [ "${1:-run}" = test ]; then
-    packages+=(libbenchmark-dev)
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev)
 fi
 
 missing=()

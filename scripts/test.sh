@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
-# Builds everything on a fresh Debian/Ubuntu machine and runs every test (no display needed).
+# Builds everything on a fresh Debian/Ubuntu machine and runs every test (no display needed):
+# the normal build, the same suite under AddressSanitizer/LeakSanitizer/UBSan, and a short
+# run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-scripts/configure.sh
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure --timeout 600
+
+scripts/configure.sh default
+ctest --preset default --timeout 600
+
+scripts/configure.sh asan
+ctest --preset asan --timeout 900
+
+scripts/configure.sh fuzz
+scripts/fuzz.sh 5
+
+echo "All test suites passed."
