@@ -46,6 +46,18 @@ QString joinLines(const std::vector<std::string>& lines)
     return joined.join(QLatin1Char('\n'));
 }
 
+// The boxes show no text, so a screen reader names them after their row: "open pong 2-8,
+// set 1 of 4" in the left column's set rows, "FA from own seat, 2 of 2" elsewhere.
+QString boxAccessibleName(const SheetRow& row, int index)
+{
+    const QString caption = QString::fromLatin1(row.caption);
+    if (row.boxCount == 1)
+        return caption;
+    const QString place = QStringLiteral("%1 of %2").arg(index + 1).arg(row.boxCount);
+    return row.column == SheetColumn::Left ? QStringLiteral("%1, set %2").arg(caption, place)
+                                           : QStringLiteral("%1, %2").arg(caption, place);
+}
+
 const QString honorHint = QStringLiteral(
     "If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed "
     "pong/kong dragon/seat or prevailing wind (on the right side)!");
@@ -135,14 +147,17 @@ void CalculatorWindow::createTopLine()
     m_text1 = new QLineEdit(centralWidget());
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(twipsRect(1080, top, 975, 285));
+    m_text1->setAccessibleName(QStringLiteral("Table limit"));
     connect(m_text1, &QLineEdit::textChanged, this,
             [this] { runEventHandler([this] { Text1_Change(); }); });
     createLabel(QStringLiteral("Label2"), QStringLiteral("Check when East"), 2280, top, 1455);
-    createCheck(eastBox, 3600, top);
+    createCheck(eastBox, 3600, top)->setAccessibleName(QStringLiteral("Check when East"));
     createLabel(QStringLiteral("Label4"), QStringLiteral("Zorvan! Points"), 3960, top, 975);
     m_label37 = createResultLabel(QStringLiteral("Label37"), 5040, 1095, WorkingOf::Value);
+    m_label37->setAccessibleName(QStringLiteral("Zorvan! Points"));
     createLabel(QStringLiteral("Label3"), QStringLiteral("Your hand is worth"), 6240, top, 1455);
     m_label38 = createResultLabel(QStringLiteral("Label38"), 7920, 855, WorkingOf::Count);
+    m_label38->setAccessibleName(QStringLiteral("Your hand is worth"));
 }
 
 void CalculatorWindow::createRows()
@@ -153,14 +168,20 @@ void CalculatorWindow::createRows()
                     QString::fromLatin1(row.caption), left ? leftCaptionLeft : rightCaptionLeft,
                     row.topTwips, left ? leftCaptionWidth : rightCaptionWidth);
         const int boxesLeft = left ? leftBoxesLeft : rightBoxesLeft;
-        for (int n = 0; n < row.boxCount; ++n)
-            createCheck(row.firstBox + n, boxesLeft + boxSpacing * n, row.topTwips);
+        for (int n = 0; n < row.boxCount; ++n) {
+            QCheckBox* box =
+                createCheck(row.firstBox + n, boxesLeft + boxSpacing * n, row.topTwips);
+            box->setAccessibleName(boxAccessibleName(row, n));
+        }
         if (row.effect == RowEffect::AddFlowers) {
             createButton(4, QStringLiteral("--"), 7920, row.topTwips, controlSize,
-                         &CalculatorWindow::Command4_Click);
+                         &CalculatorWindow::Command4_Click)
+                ->setAccessibleName(QStringLiteral("One flower or season less"));
             m_label36 = createLabel(QStringLiteral("Label36"), {}, 8280, row.topTwips, controlSize);
+            m_label36->setAccessibleName(QStringLiteral("Flowers and seasons"));
             createButton(5, QStringLiteral("+"), 8640, row.topTwips, controlSize,
-                         &CalculatorWindow::Command5_Click);
+                         &CalculatorWindow::Command5_Click)
+                ->setAccessibleName(QStringLiteral("One flower or season more"));
         }
     }
     // The hint buttons come after the boxes so that they follow them in creation order.
@@ -170,7 +191,9 @@ void CalculatorWindow::createRows()
     for (const SheetRow& row : handSheet) {
         if (row.hintButton != 0)
             createButton(row.hintButton, QStringLiteral("?"), row.hintLeftTwips, row.topTwips,
-                         controlSize, hints[row.hintButton]);
+                         controlSize, hints[row.hintButton])
+                ->setAccessibleName(
+                    QStringLiteral("Hint on %1").arg(QString::fromLatin1(row.caption)));
     }
 
     auto* line = new QFrame(centralWidget());

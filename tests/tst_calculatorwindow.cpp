@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,8 @@ private slots:
     void clearingAnOverflowingSheetReportsOnce();
     void hintButtons_data();
     void hintButtons();
+    void accessibleNames_data();
+    void accessibleNames();
 
 private:
     QCheckBox* check(int n) const
@@ -582,6 +585,37 @@ void TestCalculatorWindow::hintButtons()
     QCOMPARE(Module1::points, points);
     QCOMPARE(Module1::flowercount, 1);
     QVERIFY(check(2)->isChecked() && check(55)->isChecked());
+}
+
+void TestCalculatorWindow::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first set box") << "Check2" << "open pong 2-8, set 1 of 4";
+    QTest::newRow("last set box") << "Check49" << "closed kong honor, set 4 of 4";
+    QTest::newRow("two blanks kept") << "Check29" << "open kong  1 or 9, set 4 of 4";
+    QTest::newRow("single box") << "Check52" << "self pick to MJ";
+    QTest::newRow("right column") << "Check62" << "FA from own seat, 2 of 2";
+    QTest::newRow("dragons") << "Check66" << "closed pong/kong dragons, 2 of 3";
+    QTest::newRow("East") << "Check1" << "Check when East";
+    QTest::newRow("table limit") << "Text1" << "Table limit";
+    QTest::newRow("down") << "Command4" << "One flower or season less";
+    QTest::newRow("up") << "Command5" << "One flower or season more";
+    QTest::newRow("hint") << "Command3" << "Hint on worthless hand";
+    QTest::newRow("value") << "Label37" << "Zorvan! Points";
+    QTest::newRow("count") << "Label38" << "Your hand is worth";
+    QTest::newRow("flower count") << "Label36" << "Flowers and seasons";
+}
+
+void TestCalculatorWindow::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    auto* widget = m_window->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TestCalculatorWindow)
