@@ -1,0 +1,317 @@
+#include "fancounterwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <vector>
+
+#include "messages.h"
+#include "module1.h"
+#include "numbertext.h"
+#include "tilelabel.h"
+#include "twips.h"
+
+static_assert(tileCount == Module1::tileCount);
+
+namespace {
+
+constexpr int controlSize = 255; // boxes, right-hand labels and the "?" button
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// The tile images are drawn at twice the tile's size so that they stay sharp when scaled.
+QPixmap tileImage(int face, bool selected)
+{
+    QPixmap image(QStringLiteral(":/tiles/%1-%2.jpg")
+                      .arg(QLatin1String(faceNames[face]),
+                           selected ? QLatin1String("selected") : QLatin1String("normal")));
+    image.setDevicePixelRatio(2);
+    return image;
+}
+
+// Fixes a control's current colours so that colours given to the window do not reach it.
+void keepOwnColours(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+        palette.setColor(role, palette.color(role));
+    widget->setPalette(palette);
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+const QString maximumMessage =
+    QStringLiteral("Zorvan has no more fingers left to count your fans(YOUR MAXED OUT, WELL DONE)");
+
+} // namespace
+
+FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("FanCounting"));
+
+    // Labels first: the pictures, boxes and buttons stand above them where they meet.
+    createLabels();
+    createLines();
+    createHolders();
+    createTiles();
+    createBoxes();
+    createButtons();
+    resize(clientWidth, clientHeight);
+
+    Form_Load();
+}
+
+QLabel* FanCounterWindow::createLabel(int number, const QString& caption, int left, int top,
+                                      int width, int height)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setGeometry(twipsRect(left, top, width, height));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_labels[number] = label;
+    return label;
+}
+
+template <class Slot>
+QPushButton* FanCounterWindow::createButton(int number, const QString& caption, int left, int top,
+                                            int width, Slot slot)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setGeometry(twipsRect(left, top, width, controlSize));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this,
+            [this, slot] { runEventHandler([this, slot] { (this->*slot)(); }); });
+    m_commands[number] = button;
+    return button;
+}
+
+void FanCounterWindow::createLabels()
+{
+    for (const BoardRow& row : boardRows)
+        createLabel(row.captionLabel, QString::fromLatin1(row.caption), rowCaptionLeftTwips,
+                    row.captionTopTwips, rowCaptionWidthTwips, rowCaptionHeightTwips);
+    createLabel(7, QStringLiteral("Your FANS"), 4080, 240, 975);
+    createLabel(8, {}, 5160, 240, 735);
+    QLabel* heading = createLabel(19, QStringLiteral("Your Hand Contains"), 4080, 600, 2535);
+    QFont bold = heading->font();
+    bold.setPointSizeF(9.75);
+    bold.setBold(true);
+    heading->setFont(bold);
+    createLabel(20, QStringLiteral("You MJ with"), 4080, 3360, 2535)->setFont(bold);
+    for (const ConditionBox& box : conditionBoxes)
+        createLabel(box.label, QString::fromLatin1(box.caption), box.labelLeftTwips, box.topTwips,
+                    box.labelWidthTwips);
+}
+
+void FanCounterWindow::createLines()
+{
+    struct Line {
+        int number, fromTwips, toTwips, topTwips;
+    };
+    for (const Line& line : {Line{1, 0, 3840, 1920}, Line{2, 3840, 5760, 3120}}) {
+        auto* frame = new QFrame(this);
+        frame->setObjectName(QStringLiteral("Line%1").arg(line.number));
+        frame->setFrameShape(QFrame::HLine);
+        frame->setFrameShadow(QFrame::Plain);
+        frame->setGeometry(twipsToPixels(line.fromTwips), twipsToPixels(line.topTwips),
+                           twipsToPixels(line.toTwips - line.fromTwips) + 1, 1);
+    }
+}
+
+void FanCounterWindow::createHolders()
+{
+    for (int number = firstSelectedHolder; number <= lastHolder; ++number) {
+        const bool selected = number < firstNormalHolder;
+        const int face = number - (selected ? firstSelectedHolder : firstNormalHolder);
+        auto* holder = new QLabel(this);
+        holder->setObjectName(QStringLiteral("Picture%1").arg(number));
+        holder->setGeometry(
+            twipsRect(holderLeftTwips, holderTopTwips, tileWidthTwips, tileHeightTwips));
+        holder->setPixmap(tileImage(face, selected));
+        holder->hide();
+        m_holders[number] = holder;
+    }
+}
+
+void FanCounterWindow::createTiles()
+{
+    for (const Tile& tile : tiles) {
+        auto* label = new TileLabel(this);
+        label->setObjectName(QStringLiteral("Picture%1").arg(tile.picture));
+        label->setGeometry(
+            twipsRect(tile.leftTwips, tile.topTwips, tileWidthTwips, tileHeightTwips));
+        const int picture = tile.picture;
+        connect(label, &TileLabel::clicked, this,
+                [this, picture] { runEventHandler([this, picture] { Picture_Click(picture); }); });
+        m_tiles[picture] = label;
+        // The flags outlive the window: a tile opens in the look its flag says it has.
+        showLook(picture, Module1::tilestate[picture - 1] == Module1::selected);
+    }
+}
+
+void FanCounterWindow::createBoxes()
+{
+    for (const ConditionBox& box : conditionBoxes) {
+        auto* check = new QCheckBox(this);
+        check->setObjectName(QStringLiteral("Check%1").arg(box.check));
+        check->setGeometry(
+            twipsRect(box.checkLeftTwips, box.topTwips, controlSize, box.checkHeightTwips));
+        const int number = box.check;
+        // The program's own changes raise the handler too; clearing relies on it.
+        if (box.effect == BoxEffect::MaximumHand) {
+            connect(check, &QCheckBox::toggled, this, [this, number] {
+                runEventHandler([this, number] { CheckMaximum_Click(number); });
+            });
+        } else {
+            connect(check, &QCheckBox::toggled, this,
+                    [this, number] { runEventHandler([this, number] { Check_Click(number); }); });
+        }
+        m_checks[number] = check;
+    }
+}
+
+void FanCounterWindow::createButtons()
+{
+    createButton(1, QStringLiteral("CLEAR ALL"), 240, 120, 1095, &FanCounterWindow::Command1_Click);
+    createButton(2, QStringLiteral("?"), 5760, 4440, controlSize,
+                 &FanCounterWindow::Command2_Click);
+}
+
+void FanCounterWindow::showLook(int picture, bool selected)
+{
+    const Tile& tile = tiles[picture - 1];
+    const QLabel* holder = m_holders[selected ? tile.selectedHolder : tile.normalHolder];
+    m_tiles[picture]->setPixmap(holder->pixmap());
+}
+
+FanBoxValues FanCounterWindow::boxValues() const
+{
+    FanBoxValues values{};
+    for (const ConditionBox& box : conditionBoxes)
+        values[box.check] = m_checks[box.check]->isChecked() ? 1 : 0;
+    return values;
+}
+
+void FanCounterWindow::fantonen()
+{
+    Module1::fancount = 0;
+    Module1::fancount = countFans(selectedTiles(Module1::tilestate), boxValues());
+    m_labels[8]->setText(QString::fromStdString(numberText(Module1::fancount)));
+}
+
+void FanCounterWindow::Form_Load()
+{
+    Module1::fancount = 0;
+    fantonen();
+    takeOverCalculatorColours();
+}
+
+void FanCounterWindow::takeOverCalculatorColours()
+{
+    QPalette source = QApplication::palette();
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows) {
+        if (window->objectName() == QLatin1String("Form1")) {
+            source = window->palette();
+            break;
+        }
+    }
+    const QColor background = source.color(QPalette::Window);
+    const QColor text = source.color(QPalette::WindowText);
+
+    keepOwnColours(m_labels[21]);
+    keepOwnColours(m_checks[noFaTableCheck]);
+    for (int number = 1; number <= 2; ++number)
+        keepOwnColours(m_commands[number]);
+    for (int picture = 1; picture <= lastHolder; ++picture)
+        keepOwnColours(picture <= tileCount ? static_cast<QWidget*>(m_tiles[picture])
+                                            : m_holders[picture]);
+
+    setColour(this, QPalette::Window, background);
+    std::vector<QWidget*> controls;
+    for (int number = 1; number <= 20; ++number)
+        controls.push_back(m_labels[number]);
+    for (int number = 1; number <= 10; ++number)
+        controls.push_back(m_checks[number]);
+    for (QWidget* control : controls) {
+        control->setAutoFillBackground(true);
+        setColour(control, QPalette::Window, background);
+    }
+    for (QWidget* control : controls)
+        setColour(control, QPalette::WindowText, text);
+}
+
+void FanCounterWindow::Picture_Click(int picture)
+{
+    const Tile& tile = tiles[picture - 1];
+    std::string& flag = Module1::tilestate[picture - 1];
+    if (tile.kind == ClickKind::RowExclusive) {
+        if (flag.empty()) {
+            flag = Module1::selected;
+            for (const Tile& other : tiles) {
+                if (other.row == tile.row && other.picture != picture)
+                    Module1::tilestate[other.picture - 1].clear();
+            }
+            showLook(picture, true);
+            for (const Tile& other : tiles) {
+                if (other.row == tile.row && other.picture != picture)
+                    showLook(other.picture, false);
+            }
+        } else if (flag == Module1::selected) {
+            showLook(picture, false);
+            flag.clear();
+        }
+    } else {
+        if (flag.empty()) {
+            flag = Module1::selected;
+            showLook(picture, true);
+        } else if (flag == Module1::selected) {
+            showLook(picture, false);
+            flag.clear();
+        }
+    }
+    fantonen();
+}
+
+void FanCounterWindow::Check_Click(int /*number*/)
+{
+    fantonen();
+}
+
+void FanCounterWindow::CheckMaximum_Click(int number)
+{
+    if (m_checks[number]->isChecked())
+        showMessage(maximumMessage, NoIcon);
+}
+
+void FanCounterWindow::Command1_Click()
+{
+    for (std::string& flag : Module1::tilestate)
+        flag = Module1::selected;
+    // Each tile's own click shows its normal look and empties its flag, whatever it showed.
+    for (int picture = 1; picture <= tileCount; ++picture)
+        Picture_Click(picture);
+    // Each box cleared here raises its own click handling.
+    for (int number = 1; number <= 10; ++number) {
+        if (m_checks[number]->isChecked())
+            m_checks[number]->setChecked(false);
+    }
+}
+
+void FanCounterWindow::Command2_Click()
+{
+    showMessage(QStringLiteral("This means you also should check the Self Pick checkbox!"),
+                ExclamationIcon);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "fanboard.h"
+#include "fancount.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class TileLabel;
+
+// Form3: the tile board, the condition boxes and the fan total.
+class FanCounterWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int clientWidth = 442;
+    static constexpr int clientHeight = 353;
+
+    explicit FanCounterWindow(QWidget* parent = nullptr);
+
+    // Counts the board and the boxes into Module1::fancount and shows it beside "Your FANS".
+    void fantonen();
+
+    FanBoxValues boxValues() const;
+
+private:
+    void Form_Load();
+    // The click handlers of Picture1 to Picture23, by picture number.
+    void Picture_Click(int picture);
+    // The click handlers of the boxes that recount, by check box number.
+    void Check_Click(int number);
+    // The click handlers of "All Terminals" and "All Honors".
+    void CheckMaximum_Click(int number);
+    void Command1_Click();
+    void Command2_Click();
+
+    void createLabels();
+    void createHolders();
+    void createTiles();
+    void createBoxes();
+    void createButtons();
+    void createLines();
+    QLabel* createLabel(int number, const QString& caption, int left, int top, int width,
+                        int height = 255);
+    template <class Slot>
+    QPushButton* createButton(int number, const QString& caption, int left, int top, int width,
+                              Slot slot);
+    void showLook(int picture, bool selected);
+    void takeOverCalculatorColours();
+
+    std::array<QLabel*, 22> m_labels{};              // by label number
+    std::array<TileLabel*, tileCount + 1> m_tiles{}; // by picture number
+    std::array<QLabel*, lastHolder + 1> m_holders{}; // by picture number
+    std::array<QCheckBox*, lastCheck + 1> m_checks{};
+    std::array<QPushButton*, 3> m_commands{};
+};
