@@ -53,40 +53,63 @@ TileSelection selectedTiles(const std::array<std::string, tileCount>& flags)
     return selected;
 }
 
-std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes)
+std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes,
+                       std::vector<std::string>* working)
 {
+    static constexpr std::array<const char*, 5> windNames{"", "East", "South", "West", "North"};
+    static constexpr std::array<const char*, 4> dragonNames{"", "White", "Red", "Green"};
     const Board board(selected);
     std::int32_t fans = 0;
+    // Adds and, when the working is wanted, says what for. The text is built only then.
+    auto add = [&](bool counted, std::int32_t value, auto describe) {
+        if (!counted)
+            return;
+        fans = checkedAdd(fans, value);
+        if (working)
+            working->push_back(std::to_string(value) + " " + describe());
+    };
 
     // With no flowers and no seasons the hand earns one fan, unless the table plays without.
     if (!board.any(TileRow::Flowers) && !board.any(TileRow::Seasons) &&
         boxes[noFaTableCheck] == 0) {
-        fans = checkedAdd(fans, 1);
+        add(true, 1, [] { return std::string("no flowers and seasons"); });
     } else {
         for (int n = 1; n <= 4; ++n)
-            fans = checkedAdd(
-                fans, fanIf(board.at(TileRow::Flowers, n) && board.at(TileRow::SeatWind, n)));
-        fans = checkedAdd(fans, fanIf(board.all(TileRow::Flowers)));
+            add(board.at(TileRow::Flowers, n) && board.at(TileRow::SeatWind, n), 1,
+                [n] { return "own flower " + std::to_string(n) + " (" + windNames[n] + " seat)"; });
+        add(board.all(TileRow::Flowers), 1, [] { return std::string("all four flowers"); });
         for (int n = 1; n <= 4; ++n)
-            fans = checkedAdd(
-                fans, fanIf(board.at(TileRow::Seasons, n) && board.at(TileRow::SeatWind, n)));
-        fans = checkedAdd(fans, fanIf(board.all(TileRow::Seasons)));
+            add(board.at(TileRow::Seasons, n) && board.at(TileRow::SeatWind, n), 1,
+                [n] { return "own season " + std::to_string(n) + " (" + windNames[n] + " seat)"; });
+        add(board.all(TileRow::Seasons), 1, [] { return std::string("all four seasons"); });
     }
 
     // A wind pong counts once for the seat wind and once more for the prevailing wind.
     for (int wind = 1; wind <= 4; ++wind) {
-        if (board.at(TileRow::WindPong, wind)) {
-            fans = checkedAdd(fans, fanIf(board.at(TileRow::SeatWind, wind)));
-            fans = checkedAdd(fans, fanIf(board.at(TileRow::PrevailingWind, wind)));
-        }
+        if (!board.at(TileRow::WindPong, wind))
+            continue;
+        const bool seat = board.at(TileRow::SeatWind, wind);
+        const bool prevailing = board.at(TileRow::PrevailingWind, wind);
+        fans = checkedAdd(fans, fanIf(seat));
+        fans = checkedAdd(fans, fanIf(prevailing));
+        if (working && (seat || prevailing))
+            working->push_back(std::to_string(fanIf(seat) + fanIf(prevailing)) + " " +
+                               windNames[wind] + " pong (" +
+                               (seat && prevailing ? "seat and prevailing wind"
+                                : seat             ? "seat wind"
+                                                   : "prevailing wind") +
+                               ")");
     }
 
     for (int dragon = 1; dragon <= 3; ++dragon)
-        fans = checkedAdd(fans, fanIf(board.at(TileRow::DragonPong, dragon)));
+        add(board.at(TileRow::DragonPong, dragon), 1,
+            [dragon] { return std::string(dragonNames[dragon]) + " dragon pong"; });
 
-    for (const ConditionBox& box : conditionBoxes) {
-        if (box.effect == BoxEffect::AddFans && boxes[box.check] == 1)
-            fans = checkedAdd(fans, box.fans);
-    }
+    for (const ConditionBox& box : conditionBoxes)
+        add(box.effect == BoxEffect::AddFans && boxes[box.check] == 1, box.fans,
+            [&box] { return std::string(box.caption); });
+
+    if (working)
+        working->push_back("= " + std::to_string(fans));
     return fans;
 }

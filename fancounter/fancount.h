@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "fanboard.h"
 
@@ -17,5 +18,8 @@ TileSelection selectedTiles(const std::array<std::string, tileCount>& flags);
 
 // The fans of a hand, counted from zero: the no-flowers fan or the own and complete flowers
 // and seasons, the seat and prevailing wind pongs, the dragon pongs, then the ticked boxes.
-// Every addition is range-tested (OverflowError).
-std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes);
+// Every addition is range-tested (OverflowError). With `working`, each fan counted is listed
+// as well ("1 no flowers and seasons", "3 All Pungs"), so the list always agrees with the
+// total.
+std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes,
+                       std::vector<std::string>* working = nullptr);

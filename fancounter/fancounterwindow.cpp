@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <vector>
 
+#include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
@@ -103,7 +104,13 @@ void FanCounterWindow::createLabels()
         createLabel(row.captionLabel, QString::fromLatin1(row.caption), rowCaptionLeftTwips,
                     row.captionTopTwips, rowCaptionWidthTwips, rowCaptionHeightTwips);
     createLabel(7, QStringLiteral("Your FANS"), 4080, 240, 975);
-    createLabel(8, {}, 5160, 240, 735);
+    // The total explains itself: hovering lists each fan counted.
+    auto* total = new ExplainedLabel(this, [this] { return fanWorkingText(); });
+    total->setObjectName(QStringLiteral("Label8"));
+    total->setGeometry(twipsRect(5160, 240, 735, 255));
+    total->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    total->setAccessibleName(QStringLiteral("Your FANS"));
+    m_labels[8] = total;
     QLabel* heading = createLabel(19, QStringLiteral("Your Hand Contains"), 4080, 600, 2535);
     QFont bold = heading->font();
     bold.setPointSizeF(9.75);
@@ -209,6 +216,16 @@ void FanCounterWindow::fantonen()
     Module1::fancount = 0;
     Module1::fancount = countFans(selectedTiles(Module1::tilestate), boxValues());
     m_labels[8]->setText(QString::fromStdString(numberText(Module1::fancount)));
+}
+
+QString FanCounterWindow::fanWorkingText() const
+{
+    std::vector<std::string> lines;
+    countFans(selectedTiles(Module1::tilestate), boxValues(), &lines);
+    QStringList joined;
+    for (const std::string& line : lines)
+        joined << QString::fromStdString(line);
+    return joined.join(QLatin1Char('\n'));
 }
 
 void FanCounterWindow::Form_Load()

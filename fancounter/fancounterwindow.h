@@ -26,6 +26,9 @@ public:
 
     FanBoxValues boxValues() const;
 
+    // Each fan counted, one per line, then the total.
+    QString fanWorkingText() const;
+
 private:
     void Form_Load();
     // The click handlers of Picture1 to Picture23, by picture number.

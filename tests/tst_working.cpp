@@ -13,6 +13,8 @@
 #include "calculatorwindow.h"
 #include "checkedmath.h"
 #include "explainedlabel.h"
+#include "fancount.h"
+#include "fancounterwindow.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
 #include "pointsworking.h"
@@ -60,6 +62,10 @@ private slots:
     void tooltipsOnTheWindow();
     void nothingToExplainWhileTheCaptionsAreEmpty();
     void overflowShownInTheTooltip();
+    void fanWorking_data();
+    void fanWorking();
+    void randomBoardsEndOnTheTotal();
+    void fanTotalExplainsItself();
 };
 
 void TestWorking::countWorking_data()
@@ -251,6 +257,101 @@ void TestWorking::overflowShownInTheTooltip()
         QStringLiteral("Overflow at \"Going out on last tile\": the hand is worth more than the "
                        "calculator can count. The results were left as they were.")));
     QVERIFY(value->explanation().startsWith(QStringLiteral("Overflow at \"Going out")));
+}
+
+using PictureList = QList<int>;
+
+void TestWorking::fanWorking_data()
+{
+    QTest::addColumn<PictureList>("pictures");
+    QTest::addColumn<QList<int>>("checks");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty board") << PictureList{} << QList<int>{}
+                                 << QStringList{"1 no flowers and seasons", "= 1"};
+    QTest::newRow("no FA table") << PictureList{} << QList<int>{11} << QStringList{"= 0"};
+    QTest::newRow("East pong, seat and prevailing")
+        << PictureList{1, 5, 9} << QList<int>{}
+        << QStringList{"1 no flowers and seasons", "2 East pong (seat and prevailing wind)", "= 3"};
+    QTest::newRow("pongs of seat and prevailing apart")
+        << PictureList{3, 6, 10, 11, 12} << QList<int>{}
+        << QStringList{"1 no flowers and seasons", "1 South pong (seat wind)",
+                       "1 West pong (prevailing wind)", "= 3"};
+    QTest::newRow("flowers with seat South")
+        << PictureList{6, 16, 17, 18, 19, 22} << QList<int>{}
+        << QStringList{"1 own flower 2 (South seat)", "1 all four flowers", "= 2"};
+    QTest::newRow("dragons and boxes") << PictureList{13, 15} << QList<int>{1, 4, 6, 10}
+                                       << QStringList{"1 no flowers and seasons",
+                                                      "1 White dragon pong",
+                                                      "1 Green dragon pong",
+                                                      "3 All Pungs",
+                                                      "6 Pure",
+                                                      "1 Last tile",
+                                                      "= 13"};
+}
+
+void TestWorking::fanWorking()
+{
+    QFETCH(PictureList, pictures);
+    QFETCH(QList<int>, checks);
+    QFETCH(QStringList, lines);
+    TileSelection selected{};
+    for (int picture : pictures)
+        selected[picture - 1] = true;
+    FanBoxValues boxes{};
+    for (int check : checks)
+        boxes[check] = 1;
+    std::vector<std::string> working;
+    const int total = countFans(selected, boxes, &working);
+    QCOMPARE(toQt(working), lines);
+    QCOMPARE(lastFigure(lines.join('\n')), total);
+}
+
+void TestWorking::randomBoardsEndOnTheTotal()
+{
+    QRandomGenerator random(7122026);
+    for (int round = 0; round < 5000; ++round) {
+        TileSelection selected{};
+        for (auto& tile : selected)
+            tile = random.bounded(3) == 0;
+        FanBoxValues boxes{};
+        for (int check = 1; check <= 11; ++check)
+            boxes[check] = random.bounded(2);
+        std::vector<std::string> working;
+        const int total = countFans(selected, boxes, &working);
+        QCOMPARE(total, countFans(selected, boxes));
+        QCOMPARE(lastFigure(toQt(working).join('\n')), total);
+        // Each listed fan adds up to the total.
+        int sum = 0;
+        for (std::size_t i = 0; i + 1 < working.size(); ++i)
+            sum += std::stoi(working[i]);
+        QCOMPARE(sum, total);
+    }
+}
+
+void TestWorking::fanTotalExplainsItself()
+{
+    Module1::reset();
+    MessageBoxCatcher catcher;
+    FanCounterWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int picture : {1, 5, 9})
+        QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("Picture%1").arg(picture)),
+                          Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QCheckBox*>("Check3"), Qt::LeftButton);
+    auto* total = window.findChild<QLabel*>("Label8");
+    QCOMPARE(total->text(), QStringLiteral(" 6"));
+    const QString expected = QStringLiteral(
+        "1 no flowers and seasons\n2 East pong (seat and prevailing wind)\n3 Semi Pure\n= 6");
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), total->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(total, &hover);
+    QTRY_COMPARE(QToolTip::text(), expected);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(total);
+    QCOMPARE(accessible->text(QAccessible::Description), expected);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Your FANS"));
+    QToolTip::hideText();
+    QVERIFY(catcher.take().isEmpty());
 }
 
 QTEST_MAIN(TestWorking)
