@@ -1,12 +1,19 @@
 #include <QApplication>
 
+#include "applicationicon.h"
 #include "calculatorwindow.h"
+#include "shell.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(applicationIcon());
+
+    // The load handler runs as the window is created; the focus starts in the table limit.
     auto* calculator = new CalculatorWindow;
+    // Closing it for good leaves any other open window running until that one closes too.
     calculator->setAttribute(Qt::WA_DeleteOnClose);
+    Shell shell(calculator);
     calculator->show();
-    return app.exec();
+    return QApplication::exec();
 }
