@@ -15,19 +15,19 @@ InfoDialog::InfoDialog(const DialogDesign& design)
     setWindowTitle(QString::fromLatin1(design.caption));
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
 
-    m_text1 = new QPlainTextEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(twipsToPixels(design.textLeft), twipsToPixels(design.textTop),
-                         twipsToPixels(design.textWidth), twipsToPixels(design.textHeight));
-    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_text1->setWordWrapMode(QTextOption::WordWrap);
-    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text1->setPlainText(QString::fromLatin1(design.text));
+    auto* text1 = new QPlainTextEdit(this);
+    text1->setObjectName(QStringLiteral("Text1"));
+    text1->setGeometry(twipsToPixels(design.textLeft), twipsToPixels(design.textTop),
+                       twipsToPixels(design.textWidth), twipsToPixels(design.textHeight));
+    text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text1->setWordWrapMode(QTextOption::WordWrap);
+    text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1->setPlainText(QString::fromLatin1(design.text));
     if (design.readOnly) {
-        m_text1->setReadOnly(true);
+        text1->setReadOnly(true);
         // Read-only still lets the reader move the caret, select and copy.
-        m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
-    m_text1->setFocus();
+    text1->setFocus();
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPointer>
 
 #include "applicationicon.h"
 #include "calculatorwindow.h"
@@ -10,10 +11,12 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(applicationIcon());
 
     // The load handler runs as the window is created; the focus starts in the table limit.
-    auto* calculator = new CalculatorWindow;
+    QPointer<CalculatorWindow> calculator = new CalculatorWindow;
     // Closing it for good leaves any other open window running until that one closes too.
     calculator->setAttribute(Qt::WA_DeleteOnClose);
     Shell shell(calculator);
     calculator->show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    delete calculator.data(); // still there if its deferred deletion never ran
+    return result;
 }

@@ -100,6 +100,16 @@ QWidgetList visibleWindowsNamed(const QString& name)
     return found;
 }
 
+// Ends a hanging event loop with code 2; the guard must not outlive its test.
+std::unique_ptr<QTimer> stopAfterFiveSeconds()
+{
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    timer->start(5000);
+    return timer;
+}
+
 void deleteClosedWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -622,7 +632,7 @@ void TestShell::closingTheCalculatorLeavesTheOthersRunning()
             });
         });
     });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
+    const auto guard = stopAfterFiveSeconds();
     QCOMPARE(QCoreApplication::exec(), 0);
 
     QVERIFY(runningAfterCalculator);
@@ -645,7 +655,7 @@ void TestShell::closingTheLastWindowEndsTheProgram()
 {
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
     QTimer::singleShot(0, this, [&] { m_calculator->close(); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
+    const auto guard = stopAfterFiveSeconds();
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(lastClosed.size(), 1);
     deleteClosedWindows();
