@@ -1,7 +1,5 @@
 #include "dialogdesign.h"
 
-#include <cstring>
-
 namespace {
 
 // Credits. The makers are invented.
@@ -89,12 +87,3 @@ const std::array<DialogDesign, 5> dialogDesigns{{
     {"Form7", "FanCounting",  5850, 4560,  120, 120, 5535, 4215,  false, fanRulesText},
 }};
 // clang-format on
-
-const DialogDesign* findDialogDesign(const char* name)
-{
-    for (const DialogDesign& design : dialogDesigns) {
-        if (std::strcmp(design.name, name) == 0)
-            return &design;
-    }
-    return nullptr;
-}

@@ -19,6 +19,3 @@ struct DialogDesign {
 
 // Form2, Form4, Form5, Form6 and Form7, in that order.
 extern const std::array<DialogDesign, 5> dialogDesigns;
-
-// The design of the named dialog, or nullptr when no dialog has that name.
-const DialogDesign* findDialogDesign(const char* name);
