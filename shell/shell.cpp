@@ -1,0 +1,118 @@
+#include "shell.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "calculatorwindow.h"
+#include "dialogdesign.h"
+#include "fancounterwindow.h"
+#include "infodialog.h"
+#include "messages.h"
+
+Shell::Shell(CalculatorWindow* calculator, QObject* parent)
+    : QObject(parent), m_calculator(calculator)
+{
+    registerWindows();
+    createMenuBar();
+}
+
+void Shell::registerWindows()
+{
+    m_windows.add(QStringLiteral("Form3"), [] { return new FanCounterWindow; });
+    for (const DialogDesign& design : dialogDesigns)
+        m_windows.add(QString::fromLatin1(design.name),
+                      [&design] { return new InfoDialog(design); });
+}
+
+QMenu* Shell::createMenu(QWidget* parent, const QString& name, const QString& title)
+{
+    auto* menu = new QMenu(title, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setMenuRole(QAction::NoRole);
+    return menu;
+}
+
+QAction* Shell::createItem(QMenu* menu, const QString& name, const QString& caption,
+                           void (Shell::*handler)())
+{
+    auto* item = new QAction(menu);
+    item->setObjectName(name);
+    // setText would read an '&' as an access key marker; the captions have none of their own.
+    item->setText(caption);
+    // Stays where it is on every platform (macOS moves "About"-like items elsewhere).
+    item->setMenuRole(QAction::NoRole);
+    menu->addAction(item);
+    connect(item, &QAction::triggered, this,
+            [this, handler] { runEventHandler([this, handler] { (this->*handler)(); }); });
+    return item;
+}
+
+void Shell::createMenuBar()
+{
+    auto* bar = new QMenuBar(m_calculator);
+    bar->setObjectName(QStringLiteral("MenuBar"));
+
+    QMenu* fancounting =
+        createMenu(bar, QStringLiteral("FancountingMenu"), QStringLiteral("Fancounting"));
+    createItem(fancounting, QStringLiteral("WhatgivesMenu"),
+               QStringLiteral("What gives you a fan (text)"), &Shell::WhatgivesMenu_Click);
+    createItem(fancounting, QStringLiteral("FancalculatorMenu"), QStringLiteral("Fancalculator"),
+               &Shell::FancalculatorMenu_Click);
+    bar->addMenu(fancounting);
+
+    QMenu* help = createMenu(bar, QStringLiteral("MenuHelp"), QStringLiteral("Help"));
+    QMenu* about = createMenu(help, QStringLiteral("MenuAbout"), QStringLiteral("About"));
+    createItem(about, QStringLiteral("Menuwho"), QStringLiteral("Who made it"),
+               &Shell::Menuwho_Click);
+    createItem(about, QStringLiteral("MenuWhy"), QStringLiteral("Why did we make it"),
+               &Shell::MenuWhy_Click);
+    createItem(about, QStringLiteral("thankusmenu"), QStringLiteral("Show your appreciation"),
+               &Shell::thankusmenu_Click);
+    help->addMenu(about);
+    createItem(help, QStringLiteral("Howmenu"), QStringLiteral("How does it work"),
+               &Shell::Howmenu_Click);
+    createItem(help, QStringLiteral("DefinitionsMenu"), QStringLiteral("Definitions"),
+               &Shell::DefinitionsMenu_Click);
+    bar->addMenu(help);
+
+    m_calculator->setMenuBar(bar);
+    m_calculator->fitClientArea();
+}
+
+void Shell::WhatgivesMenu_Click()
+{
+    m_windows.open(QStringLiteral("Form7"));
+}
+
+void Shell::FancalculatorMenu_Click()
+{
+    m_windows.open(QStringLiteral("Form3"));
+}
+
+void Shell::Menuwho_Click()
+{
+    m_windows.open(QStringLiteral("Form2"));
+}
+
+void Shell::MenuWhy_Click()
+{
+    m_windows.open(QStringLiteral("Form5"));
+}
+
+void Shell::thankusmenu_Click()
+{
+    m_windows.open(QStringLiteral("Form4"));
+}
+
+void Shell::Howmenu_Click()
+{
+    showMessage(QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter click "
+                               "seat and prevailing wind before clicking other boxes"),
+                InformationIcon, QStringLiteral("Check This!"));
+}
+
+void Shell::DefinitionsMenu_Click()
+{
+    m_windows.open(QStringLiteral("Form6"));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "windowregistry.h"
+
+class CalculatorWindow;
+class QAction;
+class QMenu;
+
+// The application around the calculator window: its menu bar, the windows the menu opens
+// (one instance each) and the how-to message.
+class Shell : public QObject {
+    Q_OBJECT
+
+public:
+    // Gives the calculator window its menu bar. The window may be closed and deleted at any
+    // time; the windows it opened stay open and belong to the shell.
+    explicit Shell(CalculatorWindow* calculator, QObject* parent = nullptr);
+
+    WindowRegistry& windows() { return m_windows; }
+
+private:
+    void WhatgivesMenu_Click();
+    void FancalculatorMenu_Click();
+    void Menuwho_Click();
+    void MenuWhy_Click();
+    void thankusmenu_Click();
+    void Howmenu_Click();
+    void DefinitionsMenu_Click();
+
+    void registerWindows();
+    void createMenuBar();
+    QMenu* createMenu(QWidget* parent, const QString& name, const QString& title);
+    QAction* createItem(QMenu* menu, const QString& name, const QString& caption,
+                        void (Shell::*handler)());
+
+    QPointer<CalculatorWindow> m_calculator;
+    WindowRegistry m_windows;
+};
