@@ -4,8 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include "calculatorwindow.h"
+#include "fancount.h"
 #include "module1.h"
 #include "pointscount.h"
+#include "pointsworking.h"
 
 namespace {
 
@@ -28,6 +30,29 @@ void BM_PointsCount(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PointsCount);
+
+// Built only when a tooltip or a screen reader asks for it.
+void BM_ExplainCount(benchmark::State& state)
+{
+    const BoxValues boxes = sampleSheet();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(explainCount(boxes, 2, 500, false));
+}
+BENCHMARK(BM_ExplainCount);
+
+void BM_FanCount(benchmark::State& state)
+{
+    TileSelection selected{};
+    for (int picture : {1, 5, 9, 13, 16, 17})
+        selected[picture - 1] = true;
+    FanBoxValues boxes{};
+    boxes[1] = boxes[5] = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(selected);
+        benchmark::DoNotOptimize(countFans(selected, boxes));
+    }
+}
+BENCHMARK(BM_FanCount);
 
 void BM_FullRecount(benchmark::State& state)
 {
