@@ -38,6 +38,13 @@ inline constexpr std::array<const char*, faceCount> faceNames{
     "season1", "season2", "season3", "season4", "white",   "red",     "green",
 };
 
+// The faces as a screen reader says them.
+inline constexpr std::array<const char*, faceCount> spokenFaceNames{
+    "East",     "South",    "West",         "North",      "flower 1",
+    "flower 2", "flower 3", "flower 4",     "season 1",   "season 2",
+    "season 3", "season 4", "White dragon", "Red dragon", "Green dragon",
+};
+
 // The hidden holders: Picture24.. a selected look per face, Picture39.. a normal look.
 inline constexpr int firstSelectedHolder = 24;
 inline constexpr int firstNormalHolder = firstSelectedHolder + faceCount;
@@ -54,16 +61,17 @@ struct BoardRow {
     const char* caption;
     int captionTopTwips;
     int tilesTopTwips;
+    const char* spokenName; // what a screen reader says of the row; two rows share a caption
 };
 
 // Top to bottom as on screen. Captions stand at left 120, 1215 x 375.
 inline constexpr std::array<BoardRow, 6> boardRows{{
-    {TileRow::PrevailingWind, 1, "Prevailing wind", 720, 480},
-    {TileRow::SeatWind, 2, "Seat  wind", 1440, 1200},
-    {TileRow::WindPong, 3, "PONG/KONG", 2280, 2040},
-    {TileRow::Flowers, 5, "FLOWERS", 3360, 3120},
-    {TileRow::Seasons, 6, "SEASONS", 3960, 3840},
-    {TileRow::DragonPong, 4, "PONG/KONG", 4680, 4560},
+    {TileRow::PrevailingWind, 1, "Prevailing wind", 720, 480, "Prevailing wind"},
+    {TileRow::SeatWind, 2, "Seat  wind", 1440, 1200, "Seat wind"},
+    {TileRow::WindPong, 3, "PONG/KONG", 2280, 2040, "Wind pong/kong"},
+    {TileRow::Flowers, 5, "FLOWERS", 3360, 3120, "Flowers"},
+    {TileRow::Seasons, 6, "SEASONS", 3960, 3840, "Seasons"},
+    {TileRow::DragonPong, 4, "PONG/KONG", 4680, 4560, "Dragon pong/kong"},
 }};
 inline constexpr int rowCaptionLeftTwips = 120;
 inline constexpr int rowCaptionWidthTwips = 1215;

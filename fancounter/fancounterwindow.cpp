@@ -1,17 +1,19 @@
 #include "fancounterwindow.h"
 
+#include <vector>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <vector>
 
 #include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
 #include "tilelabel.h"
+#include "tilename.h"
 #include "twips.h"
 
 static_assert(tileCount == Module1::tileCount);
@@ -68,6 +70,7 @@ FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
     createTiles();
     createBoxes();
     createButtons();
+    setTabOrder();
     resize(clientWidth, clientHeight);
 
     Form_Load();
@@ -185,15 +188,36 @@ void FanCounterWindow::createBoxes()
             connect(check, &QCheckBox::toggled, this,
                     [this, number] { runEventHandler([this, number] { Check_Click(number); }); });
         }
+        // The box shows no caption of its own: the label at its left names it.
+        check->setAccessibleName(QString::fromLatin1(box.caption));
         m_checks[number] = check;
     }
 }
 
 void FanCounterWindow::createButtons()
 {
-    createButton(1, QStringLiteral("CLEAR ALL"), 240, 120, 1095, &FanCounterWindow::Command1_Click);
-    createButton(2, QStringLiteral("?"), 5760, 4440, controlSize,
-                 &FanCounterWindow::Command2_Click);
+    createButton(1, QStringLiteral("CLEAR ALL"), 240, 120, 1095, &FanCounterWindow::Command1_Click)
+        ->setAccessibleName(QStringLiteral("Clear all tiles and conditions"));
+    createButton(2, QStringLiteral("?"), 5760, 4440, controlSize, &FanCounterWindow::Command2_Click)
+        ->setAccessibleName(QStringLiteral("Hint on MJ on Suplement tile"));
+}
+
+void FanCounterWindow::setTabOrder()
+{
+    // The tiles row by row as they stand on the board, then the boxes and the buttons.
+    std::vector<QWidget*> order;
+    for (const BoardRow& row : boardRows) {
+        for (const Tile& tile : tiles) {
+            if (tile.row == row.row)
+                order.push_back(m_tiles[tile.picture]);
+        }
+    }
+    for (const ConditionBox& box : conditionBoxes)
+        order.push_back(m_checks[box.check]);
+    order.push_back(m_commands[1]);
+    order.push_back(m_commands[2]);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void FanCounterWindow::showLook(int picture, bool selected)
@@ -201,6 +225,8 @@ void FanCounterWindow::showLook(int picture, bool selected)
     const Tile& tile = tiles[picture - 1];
     const QLabel* holder = m_holders[selected ? tile.selectedHolder : tile.normalHolder];
     m_tiles[picture]->setPixmap(holder->pixmap());
+    // The name says what the picture shows, so it changes with the look, never apart from it.
+    m_tiles[picture]->setAccessibleName(QString::fromStdString(tileAccessibleName(tile, selected)));
 }
 
 FanBoxValues FanCounterWindow::boxValues() const

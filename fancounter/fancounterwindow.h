@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
+
+#include <QWidget>
 
 #include "fanboard.h"
 #include "fancount.h"
@@ -46,6 +47,7 @@ private:
     void createBoxes();
     void createButtons();
     void createLines();
+    void setTabOrder();
     QLabel* createLabel(int number, const QString& caption, int left, int top, int width,
                         int height = 255);
     template <class Slot>

@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages the build needs, only those that are missing.
-# Usage: scripts/install-deps.sh [run|test]
+# Usage: scripts/install-deps.sh [run|test|bench]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-if [ "${1:-run}" = test ]; then
-    packages+=(libbenchmark-dev clang libclang-rt-14-dev)
-fi
+case "${1:-run}" in
+test)
+    # The benchmarks, the fuzzers, the checks of the desktop entry and the AppStream
+    # metadata, and dpkg-shlibdeps for the .deb's dependencies.
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
+    ;;
+bench)
+    # bench/startup.sh: a virtual X display, peak memory, the driver.
+    packages+=(xvfb xauth time python3)
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

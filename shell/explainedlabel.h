@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QLabel>
 #include <functional>
+
+#include <QLabel>
 
 // A result caption that explains itself: hovering shows how the figure was reached, and
 // screen readers get the same text as the label's description. The explanation is worked

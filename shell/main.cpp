@@ -1,20 +1,39 @@
+#include <memory>
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 
+#include "afterfirstpaint.h"
 #include "applicationicon.h"
 #include "calculatorwindow.h"
 #include "shell.h"
+#include "startupprobe.h"
 
 int main(int argc, char* argv[])
 {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(applicationIcon());
+    // Ties the windows to the installed desktop entry, whose icon the desktop shows large.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
 
     // The load handler runs as the window is created; the focus starts in the table limit.
     QPointer<CalculatorWindow> calculator = new CalculatorWindow;
     // Closing it for good leaves any other open window running until that one closes too.
     calculator->setAttribute(Qt::WA_DeleteOnClose);
     Shell shell(calculator);
+
+    // Reading the icon's images wakes Qt's image plugins, a sixth of the start-up time; the
+    // window does not wait for them. The platform takes a changed icon at any time.
+    runAfterFirstPaint(calculator, [] { QApplication::setWindowIcon(windowIcon()); });
+
+    // Only for bench/startup.sh: report the first paint of the calculator, then end.
+    std::unique_ptr<StartupProbe> probe;
+    if (StartupProbe::requested()) {
+        probe = std::make_unique<StartupProbe>(sinceMain);
+        probe->watch(calculator);
+    }
     calculator->show();
     const int result = QApplication::exec();
     delete calculator.data(); // still there if its deferred deletion never ran

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <exception>
 #include <utility>
+
+#include <QString>
 
 // The title of every message box that has none of its own.
 inline QString applicationTitle()

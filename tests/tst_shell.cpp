@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "afterfirstpaint.h"
 #include "applicationicon.h"
 #include "calculatorwindow.h"
 #include "messageboxcatcher.h"
@@ -179,6 +180,8 @@ private slots:
     void randomChoicesNeverDuplicateOrLeak_data();
     void randomChoicesNeverDuplicateOrLeak();
     void applicationIcon();
+    void workAfterTheFirstPaint();
+    void noWorkForAWidgetGoneUnpainted();
 
 private:
     QAction* item(const QString& name) const { return m_calculator->findChild<QAction*>(name); }
@@ -721,6 +724,13 @@ void TestShell::applicationIcon()
         QCOMPARE(image.size(), QSize(size, size));
         QVERIFY(hasColour(image.convertToFormat(QImage::Format_ARGB32), qRgb(0, 255, 255)));
     }
+    // The windows carry the small sizes only, the same pictures.
+    const QIcon small = ::windowIcon();
+    QCOMPARE(small.availableSizes(),
+             QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
+    for (int size : {16, 32, 48, 64})
+        QCOMPARE(small.pixmap(QSize(size, size)).toImage(),
+                 icon.pixmap(QSize(size, size)).toImage());
 
     // The icon file carries 32 x 32 in 2 colours, 32 x 32 and 16 x 16 in 16 colours.
     QImageReader reader(QStringLiteral(ZORVAN_SOURCE_DIR "/resources/zorvan.ico"));
@@ -740,6 +750,52 @@ void TestShell::applicationIcon()
         // Transparent around the window.
         QCOMPARE(qAlpha(image.pixel(0, image.height() - 1)), 0);
     }
+}
+
+namespace {
+
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+} // namespace
+
+void TestShell::workAfterTheFirstPaint()
+{
+    PaintCounter widget;
+    widget.resize(100, 80);
+    QList<int> paintsSeen; // by the action, each time it ran
+    runAfterFirstPaint(&widget, [&] { paintsSeen << widget.paints; });
+    QApplication::processEvents();
+    QVERIFY(paintsSeen.isEmpty()); // not shown, not painted
+
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QTRY_COMPARE(paintsSeen.size(), 1);
+    QVERIFY(paintsSeen[0] >= 1); // after the paint, not before it
+
+    // Only once.
+    widget.repaint();
+    widget.hide();
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QTest::qWait(20);
+    QCOMPARE(paintsSeen.size(), 1);
+}
+
+void TestShell::noWorkForAWidgetGoneUnpainted()
+{
+    int runs = 0;
+    auto* widget = new PaintCounter;
+    runAfterFirstPaint(widget, [&runs] { ++runs; });
+    widget->show();
+    delete widget; // before the event loop could paint it
+    QTest::qWait(20);
+    QCOMPARE(runs, 0);
 }
 
 QTEST_MAIN(TestShell)

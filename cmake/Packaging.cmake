@@ -1,0 +1,35 @@
+# Packages of the installed tree: `cpack --preset default` in the source directory, or
+# `cpack -G DEB` in the build directory. A .deb and a .tar.gz on Linux, a .zip on Windows and a
+# .dmg on macOS (after Qt's deployment step has made the tree self-contained).
+set(CPACK_PACKAGE_NAME zorvan-calculator)
+set(CPACK_PACKAGE_VENDOR "The Zorvan developers")
+set(CPACK_PACKAGE_CONTACT "The Zorvan developers <zorvan@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Work out what a winning Mah-Jongg hand is worth")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A small scoring aid to keep open beside an online Mah-Jongg table: tick the sets,\n"
+    "conditions and patterns of a winning hand and it shows the hand's count and its worth\n"
+    "in Zorvan! Points. A fan counter adds up the fans of a hand from clicked tiles.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zorvan Calculator")
+set(CPACK_PACKAGE_EXECUTABLES zorvan-calculator "Zorvan! Mah-Jongg Calculator")
+set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}")
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+elseif(APPLE)
+    set(CPACK_GENERATOR DragNDrop)
+else()
+    set(CPACK_GENERATOR DEB TGZ)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
+    # dpkg-shlibdeps finds the Qt and C++ libraries the program links; the platform plugins
+    # are loaded at run time, so it cannot see them.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+endif()
+
+include(CPack)

@@ -1,0 +1,117 @@
+# Installs the build tree into a scratch DESTDIR and checks what lands there: the program, its
+# desktop entry, its icon in every size of the hicolor theme and its AppStream metadata, all
+# under one application id, and nothing else.
+#   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DAPP_ID=... -DVERSION=... -DICON_SIZES=16;32...
+#         -P install_check.cmake
+foreach(var BUILD_DIR STAGE_DIR APP_ID VERSION ICON_SIZES)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "${var} not given")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE ${STAGE_DIR})
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE_DIR}
+            ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
+endif()
+set(root ${STAGE_DIR}/usr)
+
+set(failures "")
+macro(fail text)
+    list(APPEND failures "${text}")
+endmacro()
+
+# Exactly these files, so that no library, header or test slips into the packages.
+set(expected
+    bin/zorvan-calculator
+    share/applications/${APP_ID}.desktop
+    share/metainfo/${APP_ID}.metainfo.xml)
+foreach(size IN LISTS ICON_SIZES)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${root} ${STAGE_DIR}/*)
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+    fail("installed files:\n  ${installed}\nexpected:\n  ${expected}")
+endif()
+
+# The program: an executable ELF file.
+set(program ${root}/bin/zorvan-calculator)
+if(EXISTS ${program})
+    file(READ ${program} magic LIMIT 4 HEX)
+    if(NOT magic STREQUAL "7f454c46")
+        fail("bin/zorvan-calculator is not an ELF program")
+    endif()
+    execute_process(COMMAND test -x ${program} RESULT_VARIABLE notExecutable)
+    if(notExecutable)
+        fail("bin/zorvan-calculator is not executable")
+    endif()
+endif()
+
+# Each icon is a PNG of the size its folder names.
+foreach(size IN LISTS ICON_SIZES)
+    set(icon ${root}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+    if(NOT EXISTS ${icon})
+        continue()
+    endif()
+    file(READ ${icon} header LIMIT 24 HEX)
+    string(SUBSTRING "${header}" 0 16 signature)
+    string(SUBSTRING "${header}" 32 8 width)
+    string(SUBSTRING "${header}" 40 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT width EQUAL size OR
+       NOT height EQUAL size)
+        fail("${size}x${size} icon is ${width}x${height} (signature ${signature})")
+    endif()
+endforeach()
+
+# The desktop entry starts the installed program and shows the installed icon.
+set(desktop ${root}/share/applications/${APP_ID}.desktop)
+if(EXISTS ${desktop})
+    file(STRINGS ${desktop} exec REGEX "^Exec=")
+    file(STRINGS ${desktop} icon REGEX "^Icon=")
+    if(NOT exec STREQUAL "Exec=zorvan-calculator")
+        fail("desktop entry: ${exec}")
+    endif()
+    if(NOT icon STREQUAL "Icon=${APP_ID}")
+        fail("desktop entry: ${icon}")
+    endif()
+endif()
+
+# The metadata names the application, launches the desktop entry and has this version as its
+# newest release (releases are listed newest first).
+set(metainfo ${root}/share/metainfo/${APP_ID}.metainfo.xml)
+if(EXISTS ${metainfo})
+    file(READ ${metainfo} xml)
+    if(NOT xml MATCHES "<id>${APP_ID}</id>")
+        fail("metainfo: no <id>${APP_ID}</id>")
+    endif()
+    if(NOT xml MATCHES "<launchable type=\"desktop-id\">${APP_ID}\\.desktop</launchable>")
+        fail("metainfo: the launchable is not ${APP_ID}.desktop")
+    endif()
+    if(NOT xml MATCHES "<release version=\"([^\"]*)\"" OR NOT CMAKE_MATCH_1 STREQUAL VERSION)
+        fail("metainfo: newest release '${CMAKE_MATCH_1}', the project is at ${VERSION}")
+    endif()
+endif()
+
+# The three together, as a software centre reads them.
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${STAGE_DIR}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT status EQUAL 0)
+        fail("appstreamcli validate-tree:\n${output}")
+    endif()
+endif()
+
+file(REMOVE_RECURSE ${STAGE_DIR})
+if(failures)
+    string(JOIN "\n" report ${failures})
+    message(FATAL_ERROR "${report}")
+endif()
+message(STATUS "Installed and checked ${STAGE_DIR}")

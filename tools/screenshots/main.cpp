@@ -1,0 +1,117 @@
+// Opens the calculator, the fan counter and the glossary with a sample hand and saves a
+// picture of each window: zorvan-screenshots OUTPUT_DIR. Run it on the offscreen platform
+// (scripts/screenshots.sh) so that the pictures do not depend on a desktop's theme.
+#include <cstdio>
+#include <memory>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "applicationicon.h"
+#include "calculatorwindow.h"
+#include "shell.h"
+
+namespace {
+
+template <class Widget> Widget* child(QWidget* window, const QString& name)
+{
+    auto* widget = window->findChild<Widget*>(name);
+    if (!widget) {
+        std::fprintf(stderr, "no %s in %s\n", qPrintable(name), qPrintable(window->objectName()));
+        std::exit(1);
+    }
+    return widget;
+}
+
+// A left press and release in the middle of the widget, as the mouse gives them.
+void click(QWidget* widget)
+{
+    const QPointF centre = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(centre);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
+void tick(QWidget* window, std::initializer_list<int> checks)
+{
+    for (int number : checks)
+        click(child<QCheckBox>(window, QStringLiteral("Check%1").arg(number)));
+}
+
+// East with a semi-pure hand: pongs of 2-8, terminals, honours and dragons, self-picked, two
+// flowers.
+void fillCalculator(QWidget* calculator)
+{
+    auto* limit = child<QLineEdit>(calculator, QStringLiteral("Text1"));
+    limit->setFocus();
+    for (QChar digit : QStringLiteral("500"))
+        limit->insert(digit);
+    tick(calculator, {1, 6, 18, 38, 50, 52, 56, 65});
+    auto* more = child<QPushButton>(calculator, QStringLiteral("Command5"));
+    click(more);
+    click(more);
+}
+
+// East round, East seat: an East pong, a red dragon pong, own flower and season, semi pure,
+// self-picked.
+void fillFanCounter(QWidget* fanCounter)
+{
+    for (int picture : {1, 5, 9, 14, 16, 20})
+        click(child<QWidget>(fanCounter, QStringLiteral("Picture%1").arg(picture)));
+    tick(fanCounter, {3, 5});
+}
+
+bool save(QWidget* window, const QDir& directory, const QString& name)
+{
+    // A blinking caret or the focus would make each run's pictures differ.
+    if (QWidget* focus = window->focusWidget())
+        focus->clearFocus();
+    QApplication::processEvents();
+    const QString path = directory.filePath(name);
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zorvan-screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir directory(QString::fromLocal8Bit(argv[1]));
+    if (!directory.exists() && !QDir().mkpath(directory.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    QApplication::setWindowIcon(applicationIcon());
+
+    auto calculator = std::make_unique<CalculatorWindow>();
+    Shell shell(calculator.get());
+    calculator->show();
+    fillCalculator(calculator.get());
+
+    QWidget* fanCounter = shell.windows().open(QStringLiteral("Form3"));
+    fillFanCounter(fanCounter);
+    QWidget* glossary = shell.windows().open(QStringLiteral("Form6"));
+    QApplication::processEvents();
+
+    const bool saved = save(calculator.get(), directory, QStringLiteral("calculator.png")) &&
+                       save(fanCounter, directory, QStringLiteral("fancounter.png")) &&
+                       save(glossary, directory, QStringLiteral("glossary.png"));
+    return saved ? 0 : 1;
+}
