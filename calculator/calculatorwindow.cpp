@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "controls.h"
 #include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
@@ -27,11 +28,6 @@ constexpr int rightCaptionLeft = 4680;
 constexpr int rightCaptionWidth = 3135;
 constexpr int rightBoxesLeft = 7920;
 constexpr int maxFlowers = 8;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 QString text(std::int64_t value)
 {
@@ -130,12 +126,9 @@ template <class Slot>
 QPushButton* CalculatorWindow::createButton(int number, const QString& caption, int left, int top,
                                             int width, Slot slot)
 {
-    auto* button = new QPushButton(caption, centralWidget());
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
-    button->setGeometry(twipsRect(left, top, width, controlSize));
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this,
-            [this, slot] { runEventHandler([this, slot] { (this->*slot)(); }); });
+    QPushButton* button = createCommandButton(centralWidget(), number, caption,
+                                              twipsRect(left, top, width, controlSize),
+                                              [this, slot] { (this->*slot)(); });
     m_commands[number] = button;
     return button;
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls.h"
 #include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
@@ -21,11 +22,6 @@ static_assert(tileCount == Module1::tileCount);
 namespace {
 
 constexpr int controlSize = 255; // boxes, right-hand labels and the "?" button
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 // The tile images are drawn at twice the tile's size so that they stay sharp when scaled.
 QPixmap tileImage(int face, bool selected)
@@ -91,12 +87,9 @@ template <class Slot>
 QPushButton* FanCounterWindow::createButton(int number, const QString& caption, int left, int top,
                                             int width, Slot slot)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
-    button->setGeometry(twipsRect(left, top, width, controlSize));
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this,
-            [this, slot] { runEventHandler([this, slot] { (this->*slot)(); }); });
+    QPushButton* button =
+        createCommandButton(this, number, caption, twipsRect(left, top, width, controlSize),
+                            [this, slot] { (this->*slot)(); });
     m_commands[number] = button;
     return button;
 }

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTest>
+
+#include "messages.h"
 
 MessageBoxCatcher::MessageBoxCatcher()
 {
@@ -13,6 +16,19 @@ MessageBoxCatcher::MessageBoxCatcher()
 QList<CaughtMessage> MessageBoxCatcher::take()
 {
     return std::exchange(m_caught, {});
+}
+
+void MessageBoxCatcher::expect(const QStringList& texts, QMessageBox::Icon icon)
+{
+    const auto caught = take();
+    QCOMPARE(caught.size(), texts.size());
+    for (qsizetype i = 0; i < caught.size(); ++i) {
+        QCOMPARE(caught[i].text, texts[i]);
+        QCOMPARE(caught[i].icon, icon);
+        QCOMPARE(caught[i].title, applicationTitle());
+        QVERIFY(caught[i].okOnly);
+        QVERIFY(caught[i].modal);
+    }
 }
 
 void MessageBoxCatcher::poll()

@@ -25,6 +25,9 @@ public:
     MessageBoxCatcher();
 
     QList<CaughtMessage> take();
+    // Takes what was caught and checks it: these texts in this order, each with `icon`, the
+    // application title, one OK button, modal. Check QTest::currentTestFailed() after it.
+    void expect(const QStringList& texts, QMessageBox::Icon icon);
     qsizetype count() const { return m_caught.size(); }
 
 private:

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
@@ -5,7 +7,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <memory>
 
 #include "calculatorwindow.h"
 #include "messageboxcatcher.h"
@@ -80,19 +81,6 @@ private:
         text1()->clear();
         QTest::keyClicks(text1(), text);
     }
-    void expectMessages(const QStringList& texts, QMessageBox::Icon icon)
-    {
-        const auto caught = m_catcher->take();
-        QCOMPARE(caught.size(), texts.size());
-        for (qsizetype i = 0; i < caught.size(); ++i) {
-            QCOMPARE(caught[i].text, texts[i]);
-            QCOMPARE(caught[i].icon, icon);
-            QCOMPARE(caught[i].title, applicationTitle());
-            QVERIFY(caught[i].okOnly);
-            QVERIFY(caught[i].modal);
-        }
-    }
-
     std::unique_ptr<MessageBoxCatcher> m_catcher;
     std::unique_ptr<CalculatorWindow> m_window;
 };
@@ -356,7 +344,7 @@ void TestCalculatorWindow::typingKeyByKey()
     QCOMPARE(changes.count(), keys.size());
     QCOMPARE(seen, limits);
     QCOMPARE(text1()->text(), keys);
-    expectMessages(messages, QMessageBox::Warning);
+    m_catcher->expect(messages, QMessageBox::Warning);
     // Every stored non-zero limit recounted the empty sheet.
     for (qsizetype i = 0; i < limits.size(); ++i) {
         if (limits[i] != 0)
@@ -384,7 +372,7 @@ void TestCalculatorWindow::tooHighResetsToTheBound()
 {
     QSignalSpy changes(text1(), &QLineEdit::textChanged);
     QTest::keyClicks(text1(), "65537");
-    expectMessages({tooHigh}, QMessageBox::Critical);
+    m_catcher->expect({tooHigh}, QMessageBox::Critical);
     QCOMPARE(text1()->text(), QStringLiteral(" 65536"));
     QCOMPARE(Module1::tablelimit, 65536);
     QCOMPARE(text1()->cursorPosition(), 6);
@@ -398,7 +386,7 @@ void TestCalculatorWindow::tooHighResetsToTheBound()
         Module1::tablelimit = 7;
         changes.clear();
         text1()->setText(pasted);
-        expectMessages({tooHigh}, QMessageBox::Critical);
+        m_catcher->expect({tooHigh}, QMessageBox::Critical);
         QCOMPARE(text1()->text(), QStringLiteral(" 65536"));
         QCOMPARE(Module1::tablelimit, 65536);
         QCOMPARE(changes.count(), 2);
@@ -406,7 +394,7 @@ void TestCalculatorWindow::tooHighResetsToTheBound()
 
     // Typed on, each key past the bound is too high again.
     QTest::keyClicks(text1(), "9");
-    expectMessages({tooHigh}, QMessageBox::Critical);
+    m_catcher->expect({tooHigh}, QMessageBox::Critical);
     QCOMPARE(text1()->text(), QStringLiteral(" 65536"));
 }
 
@@ -414,20 +402,20 @@ void TestCalculatorWindow::typoKeepsTheLimitAndTheText()
 {
     QTest::keyClicks(text1(), "12");
     QTest::keyClicks(text1(), "a");
-    expectMessages({typo}, QMessageBox::Warning);
+    m_catcher->expect({typo}, QMessageBox::Warning);
     QCOMPARE(Module1::tablelimit, 12);
     QCOMPARE(text1()->text(), QStringLiteral("12a"));
     QTest::keyClicks(text1(), "b");
-    expectMessages({typo}, QMessageBox::Warning);
+    m_catcher->expect({typo}, QMessageBox::Warning);
     // The minus, then ten and eleven nines are typos; nine nines still fit.
     typeLimit(QStringLiteral("-99999999999"));
-    expectMessages({typo, typo, typo}, QMessageBox::Warning);
+    m_catcher->expect({typo, typo, typo}, QMessageBox::Warning);
     QCOMPARE(Module1::tablelimit, -999999999);
     QTest::keyClick(text1(), Qt::Key_Backspace);
-    expectMessages({typo}, QMessageBox::Warning);
+    m_catcher->expect({typo}, QMessageBox::Warning);
     QCOMPARE(Module1::tablelimit, -999999999);
     typeLimit(QStringLiteral("-2147483649"));
-    expectMessages({typo, typo}, QMessageBox::Warning); // the minus and the last digit
+    m_catcher->expect({typo, typo}, QMessageBox::Warning); // the minus and the last digit
     QCOMPARE(Module1::tablelimit, -214748364);
 }
 
@@ -435,7 +423,7 @@ void TestCalculatorWindow::typoForAnOverflowingRecount()
 {
     clickBoxes({60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71});
     text1()->setText(QStringLiteral("65536"));
-    expectMessages({typo}, QMessageBox::Warning);
+    m_catcher->expect({typo}, QMessageBox::Warning);
     QCOMPARE(Module1::tablelimit, 65536); // stored before the recount failed
     QVERIFY(label(37)->text().isEmpty());
 }
@@ -580,7 +568,7 @@ void TestCalculatorWindow::hintButtons()
     const QString value = label(37)->text();
     const int points = Module1::points;
     click(command(button));
-    expectMessages({message}, QMessageBox::Warning);
+    m_catcher->expect({message}, QMessageBox::Warning);
     QCOMPARE(label(37)->text(), value);
     QCOMPARE(Module1::points, points);
     QCOMPARE(Module1::flowercount, 1);
@@ -591,20 +579,34 @@ void TestCalculatorWindow::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("first set box") << "Check2" << "open pong 2-8, set 1 of 4";
-    QTest::newRow("last set box") << "Check49" << "closed kong honor, set 4 of 4";
-    QTest::newRow("two blanks kept") << "Check29" << "open kong  1 or 9, set 4 of 4";
-    QTest::newRow("single box") << "Check52" << "self pick to MJ";
-    QTest::newRow("right column") << "Check62" << "FA from own seat, 2 of 2";
-    QTest::newRow("dragons") << "Check66" << "closed pong/kong dragons, 2 of 3";
-    QTest::newRow("East") << "Check1" << "Check when East";
-    QTest::newRow("table limit") << "Text1" << "Table limit";
-    QTest::newRow("down") << "Command4" << "One flower or season less";
-    QTest::newRow("up") << "Command5" << "One flower or season more";
-    QTest::newRow("hint") << "Command3" << "Hint on worthless hand";
-    QTest::newRow("value") << "Label37" << "Zorvan! Points";
-    QTest::newRow("count") << "Label38" << "Your hand is worth";
-    QTest::newRow("flower count") << "Label36" << "Flowers and seasons";
+    QTest::newRow("first set box") << "Check2"
+                                   << "open pong 2-8, set 1 of 4";
+    QTest::newRow("last set box") << "Check49"
+                                  << "closed kong honor, set 4 of 4";
+    QTest::newRow("two blanks kept") << "Check29"
+                                     << "open kong  1 or 9, set 4 of 4";
+    QTest::newRow("single box") << "Check52"
+                                << "self pick to MJ";
+    QTest::newRow("right column") << "Check62"
+                                  << "FA from own seat, 2 of 2";
+    QTest::newRow("dragons") << "Check66"
+                             << "closed pong/kong dragons, 2 of 3";
+    QTest::newRow("East") << "Check1"
+                          << "Check when East";
+    QTest::newRow("table limit") << "Text1"
+                                 << "Table limit";
+    QTest::newRow("down") << "Command4"
+                          << "One flower or season less";
+    QTest::newRow("up") << "Command5"
+                        << "One flower or season more";
+    QTest::newRow("hint") << "Command3"
+                          << "Hint on worthless hand";
+    QTest::newRow("value") << "Label37"
+                           << "Zorvan! Points";
+    QTest::newRow("count") << "Label38"
+                           << "Your hand is worth";
+    QTest::newRow("flower count") << "Label36"
+                                  << "Flowers and seasons";
 }
 
 void TestCalculatorWindow::accessibleNames()

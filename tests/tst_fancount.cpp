@@ -1,6 +1,7 @@
+#include <set>
+
 #include <QRandomGenerator>
 #include <QTest>
-#include <set>
 
 #include "fancount.h"
 

@@ -1,10 +1,11 @@
+#include <memory>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
-#include <memory>
 
 #include "calculatorwindow.h"
 #include "fancount.h"
@@ -123,19 +124,6 @@ private:
         return QStringLiteral(" %1").arg(
             countFans(selectedTiles(Module1::tilestate), m_window->boxValues()));
     }
-    void expectMessages(const QStringList& texts, QMessageBox::Icon icon)
-    {
-        const auto caught = m_catcher->take();
-        QCOMPARE(caught.size(), texts.size());
-        for (qsizetype i = 0; i < caught.size(); ++i) {
-            QCOMPARE(caught[i].text, texts[i]);
-            QCOMPARE(caught[i].icon, icon);
-            QCOMPARE(caught[i].title, applicationTitle());
-            QVERIFY(caught[i].okOnly);
-            QVERIFY(caught[i].modal);
-        }
-    }
-
     std::unique_ptr<MessageBoxCatcher> m_catcher;
     std::unique_ptr<FanCounterWindow> m_window;
 };
@@ -473,7 +461,7 @@ void TestFanCounterWindow::maximumMessage()
     Module1::tilestate[13] = "aan";
     QTest::mouseClick(check(box), Qt::LeftButton);
     QVERIFY(check(box)->isChecked());
-    expectMessages({maxedOutText}, QMessageBox::NoIcon);
+    m_catcher->expect({maxedOutText}, QMessageBox::NoIcon);
     QCOMPARE(total(), QStringLiteral(" 1"));
 
     QTest::mouseClick(check(box), Qt::LeftButton);
@@ -483,7 +471,7 @@ void TestFanCounterWindow::maximumMessage()
 
     // The program's own ticking congratulates as well.
     check(box)->setChecked(true);
-    expectMessages({maxedOutText}, QMessageBox::NoIcon);
+    m_catcher->expect({maxedOutText}, QMessageBox::NoIcon);
     QCOMPARE(total(), QStringLiteral(" 1"));
 
     // Another box recounts, without the maximum hand.
@@ -545,7 +533,7 @@ void TestFanCounterWindow::clearAllKeepsTheTableSetting()
 void TestFanCounterWindow::clearAllShowsNoMaximumMessage()
 {
     clickBoxes({6, 7});
-    expectMessages({maxedOutText, maxedOutText}, QMessageBox::NoIcon);
+    m_catcher->expect({maxedOutText, maxedOutText}, QMessageBox::NoIcon);
     QTest::mouseClick(command(1), Qt::LeftButton);
     QVERIFY(!check(6)->isChecked() && !check(7)->isChecked());
     QCOMPARE(m_catcher->count(), 0);
@@ -573,7 +561,7 @@ void TestFanCounterWindow::hintChangesNothing()
     const auto flags = Module1::tilestate;
     const QString before = total();
     QTest::mouseClick(command(2), Qt::LeftButton);
-    expectMessages({selfPickHint}, QMessageBox::Warning);
+    m_catcher->expect({selfPickHint}, QMessageBox::Warning);
     QCOMPARE(Module1::tilestate, flags);
     QCOMPARE(total(), before);
     QCOMPARE(Module1::fancount, before.trimmed().toInt());

@@ -1,21 +1,15 @@
-#include <QTest>
 #include <limits>
+
+#include <QTest>
 
 #include "checkedmath.h"
 #include "numbertext.h"
 #include "pointscount.h"
+#include "testhelpers.h"
 
 using BoxList = QList<int>;
 
 namespace {
-
-BoxValues tick(const BoxList& boxes)
-{
-    BoxValues values{};
-    for (int box : boxes)
-        values[box] = 1;
-    return values;
-}
 
 BoxList range(int first, int last)
 {

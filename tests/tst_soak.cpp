@@ -24,6 +24,7 @@
 #include "numbertext.h"
 #include "shell.h"
 #include "tablelimit.h"
+#include "testhelpers.h"
 
 namespace {
 
@@ -221,13 +222,6 @@ struct Model {
         label8 = QString::fromStdString(numberText(fans()));
     }
 };
-
-qint64 lastFigure(const QString& working)
-{
-    static const QRegularExpression number(QStringLiteral("(-?\\d+)\\D*$"));
-    const auto match = number.match(working);
-    return match.hasMatch() ? match.captured(1).toLongLong() : std::numeric_limits<qint64>::min();
-}
 
 const QStringList windowItems{"WhatgivesMenu", "FancalculatorMenu", "Menuwho",
                               "MenuWhy",       "thankusmenu",       "DefinitionsMenu"};

@@ -1,6 +1,7 @@
-#include <QTest>
 #include <cmath>
 #include <limits>
+
+#include <QTest>
 
 #include "tablelimit.h"
 

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QAccessible>
 #include <QCheckBox>
 #include <QHelpEvent>
@@ -8,7 +10,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
-#include <memory>
 
 #include "calculatorwindow.h"
 #include "checkedmath.h"
@@ -18,18 +19,11 @@
 #include "messageboxcatcher.h"
 #include "module1.h"
 #include "pointsworking.h"
+#include "testhelpers.h"
 
 using BoxList = QList<int>;
 
 namespace {
-
-BoxValues tick(const BoxList& boxes)
-{
-    BoxValues values{};
-    for (int box : boxes)
-        values[box] = 1;
-    return values;
-}
 
 QStringList toQt(const std::vector<std::string>& lines)
 {
@@ -37,14 +31,6 @@ QStringList toQt(const std::vector<std::string>& lines)
     for (const auto& line : lines)
         list << QString::fromStdString(line);
     return list;
-}
-
-// The last number of the working: what it says the total is.
-qint64 lastFigure(const QString& working)
-{
-    static const QRegularExpression number(QStringLiteral("(-?\\d+)\\D*$"));
-    const auto match = number.match(working);
-    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+
+#include "messages.h"
+#include "twips.h"
+
+// A control's place and size, designed in twips.
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// A command button named after its designer name, Command<number>, whose clicks run
+// `handler` as an event handler (no error escapes into the event loop).
+template <class Handler>
+QPushButton* createCommandButton(QWidget* parent, int number, const QString& caption,
+                                 const QRect& geometry, Handler handler)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [handler] { runEventHandler(handler); });
+    return button;
+}

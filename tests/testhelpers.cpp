@@ -1,0 +1,20 @@
+#include "testhelpers.h"
+
+#include <limits>
+
+#include <QRegularExpression>
+
+BoxValues tick(const QList<int>& boxes)
+{
+    BoxValues values{};
+    for (int box : boxes)
+        values[box] = 1;
+    return values;
+}
+
+qint64 lastFigure(const QString& working)
+{
+    static const QRegularExpression number(QStringLiteral("(-?\\d+)\\D*$"));
+    const auto match = number.match(working);
+    return match.hasMatch() ? match.captured(1).toLongLong() : std::numeric_limits<qint64>::min();
+}
