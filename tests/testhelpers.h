@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QWidget>
 
 #include "handsheet.h"
 
@@ -10,3 +11,9 @@ BoxValues tick(const QList<int>& boxes);
 
 // The last number of a working: the total it ends on.
 qint64 lastFigure(const QString& working);
+
+// A control of a window by its designer name: numbered<QCheckBox>(window, "Check", 12).
+template <class Control> Control* numbered(const QWidget* window, const char* prefix, int number)
+{
+    return window->findChild<Control*>(QLatin1String(prefix) + QString::number(number));
+}

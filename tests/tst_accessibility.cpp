@@ -11,6 +11,7 @@
 #include "fancounterwindow.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
+#include "testhelpers.h"
 
 using Pictures = QList<int>;
 
@@ -81,17 +82,11 @@ private slots:
     void focusFrameLeavesThePictureAlone();
 
 private:
-    QLabel* picture(int n) const
-    {
-        return m_window->findChild<QLabel*>(QStringLiteral("Picture%1").arg(n));
-    }
-    QCheckBox* check(int n) const
-    {
-        return m_window->findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n));
-    }
+    QLabel* picture(int n) const { return numbered<QLabel>(m_window.get(), "Picture", n); }
+    QCheckBox* check(int n) const { return numbered<QCheckBox>(m_window.get(), "Check", n); }
     QPushButton* command(int n) const
     {
-        return m_window->findChild<QPushButton*>(QStringLiteral("Command%1").arg(n));
+        return numbered<QPushButton>(m_window.get(), "Command", n);
     }
     QString total() const { return m_window->findChild<QLabel*>("Label8")->text(); }
     void openWindow()

@@ -12,6 +12,7 @@
 #include "messageboxcatcher.h"
 #include "messages.h"
 #include "module1.h"
+#include "testhelpers.h"
 
 using BoxList = QList<int>;
 
@@ -57,17 +58,11 @@ private slots:
     void accessibleNames();
 
 private:
-    QCheckBox* check(int n) const
-    {
-        return m_window->findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n));
-    }
-    QLabel* label(int n) const
-    {
-        return m_window->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-    }
+    QCheckBox* check(int n) const { return numbered<QCheckBox>(m_window.get(), "Check", n); }
+    QLabel* label(int n) const { return numbered<QLabel>(m_window.get(), "Label", n); }
     QPushButton* command(int n) const
     {
-        return m_window->findChild<QPushButton*>(QStringLiteral("Command%1").arg(n));
+        return numbered<QPushButton>(m_window.get(), "Command", n);
     }
     QLineEdit* text1() const { return m_window->findChild<QLineEdit*>(QStringLiteral("Text1")); }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }

@@ -13,6 +13,7 @@
 #include "messageboxcatcher.h"
 #include "messages.h"
 #include "module1.h"
+#include "testhelpers.h"
 
 using Pictures = QList<int>;
 using Checks = QList<int>;
@@ -72,21 +73,12 @@ private slots:
     void randomClicksCountLikeTheFinalBoard();
 
 private:
-    QLabel* picture(int n) const
-    {
-        return m_window->findChild<QLabel*>(QStringLiteral("Picture%1").arg(n));
-    }
-    QLabel* label(int n) const
-    {
-        return m_window->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-    }
-    QCheckBox* check(int n) const
-    {
-        return m_window->findChild<QCheckBox*>(QStringLiteral("Check%1").arg(n));
-    }
+    QLabel* picture(int n) const { return numbered<QLabel>(m_window.get(), "Picture", n); }
+    QLabel* label(int n) const { return numbered<QLabel>(m_window.get(), "Label", n); }
+    QCheckBox* check(int n) const { return numbered<QCheckBox>(m_window.get(), "Check", n); }
     QPushButton* command(int n) const
     {
-        return m_window->findChild<QPushButton*>(QStringLiteral("Command%1").arg(n));
+        return numbered<QPushButton>(m_window.get(), "Command", n);
     }
     QString total() const { return label(8)->text(); }
     void openWindow()
