@@ -1,7 +1,5 @@
 // The yardstick for the calculator's start-up: the least a Qt Widgets program does to show a
 // main window with a label. Run with ZORVAN_STARTUP_PROBE=1 by bench/startup.sh.
-#include <memory>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -21,11 +19,7 @@ int main(int argc, char* argv[])
     window.setCentralWidget(new QLabel(QStringLiteral("Your hand is worth"), &window));
     window.resize(608, 473);
 
-    std::unique_ptr<StartupProbe> probe;
-    if (StartupProbe::requested()) {
-        probe = std::make_unique<StartupProbe>(sinceMain);
-        probe->watch(&window);
-    }
+    probeStartup(&window, sinceMain);
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,3 @@
-#include <memory>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -28,12 +26,7 @@ int main(int argc, char* argv[])
     // window does not wait for them. The platform takes a changed icon at any time.
     runAfterFirstPaint(calculator, [] { QApplication::setWindowIcon(windowIcon()); });
 
-    // Only for bench/startup.sh: report the first paint of the calculator, then end.
-    std::unique_ptr<StartupProbe> probe;
-    if (StartupProbe::requested()) {
-        probe = std::make_unique<StartupProbe>(sinceMain);
-        probe->watch(calculator);
-    }
+    probeStartup(calculator, sinceMain);
     calculator->show();
     const int result = QApplication::exec();
     delete calculator.data(); // still there if its deferred deletion never ran

@@ -31,6 +31,14 @@ void MessageBoxCatcher::expect(const QStringList& texts, QMessageBox::Icon icon)
     }
 }
 
+void MessageBoxCatcher::expectNoneLeft()
+{
+    const auto unexpected = take();
+    for (const auto& message : unexpected)
+        qWarning() << "unchecked message box:" << message.text;
+    QVERIFY(unexpected.isEmpty());
+}
+
 void MessageBoxCatcher::poll()
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

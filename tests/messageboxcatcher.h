@@ -28,6 +28,8 @@ public:
     // Takes what was caught and checks it: these texts in this order, each with `icon`, the
     // application title, one OK button, modal. Check QTest::currentTestFailed() after it.
     void expect(const QStringList& texts, QMessageBox::Icon icon);
+    // Fails the test on any box no check took, naming each.
+    void expectNoneLeft();
     qsizetype count() const { return m_caught.size(); }
 
 private:

@@ -124,7 +124,7 @@ void TestAccessibility::init()
 void TestAccessibility::cleanup()
 {
     m_window.reset();
-    QCOMPARE(m_catcher->take().size(), 0);
+    m_catcher->expectNoneLeft();
     m_catcher.reset();
 }
 
