@@ -1,5 +1,7 @@
 #include "calculatorwindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -232,6 +234,27 @@ BoxValues CalculatorWindow::boxValues() const
             values[n] = m_checks[n]->isChecked() ? 1 : 0;
     }
     return values;
+}
+
+void CalculatorWindow::fillSheet(const BoxValues& boxes, int flowers)
+{
+    runEventHandler([this, &boxes, flowers] {
+        // Unticking before ticking: every sheet on the way holds only boxes of the old sheet
+        // or only boxes of the new one, so it overflows only where one of those does.
+        for (int n = 1; n <= lastBox; ++n) {
+            if (isSheetBox(n) && m_checks[n]->isChecked() && boxes[n] != 1)
+                m_checks[n]->setChecked(false);
+        }
+        const int target = std::clamp(flowers, 0, maxFlowers);
+        for (int step = 0; step < maxFlowers && Module1::flowercount > target; ++step)
+            m_commands[4]->click();
+        for (int step = 0; step < maxFlowers && Module1::flowercount < target; ++step)
+            m_commands[5]->click();
+        for (int n = 1; n <= lastBox; ++n) {
+            if (isSheetBox(n) && !m_checks[n]->isChecked() && boxes[n] == 1)
+                m_checks[n]->setChecked(true);
+        }
+    });
 }
 
 void CalculatorWindow::Form_Load()

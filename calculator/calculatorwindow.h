@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QMainWindow>
 #include <array>
 #include <cstdint>
+
+#include <QMainWindow>
 
 #include "handsheet.h"
 
@@ -35,6 +36,12 @@ public:
     void fitClientArea();
 
     BoxValues boxValues() const;
+
+    // Sets every box of the sheet (Check1 included) to `boxes` and the flowers and seasons
+    // counter to `flowers`, through the boxes' own change handling and "--" and "+", so the
+    // window recounts as if clicked; the table limit stays. An overflow on the way is
+    // reported once, as the clear buttons report it.
+    void fillSheet(const BoxValues& boxes, int flowers);
 
     // How the count (Label38) or the value (Label37) was reached, line by line.
     enum class WorkingOf { Count, Value };

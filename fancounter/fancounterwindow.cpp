@@ -230,6 +230,19 @@ FanBoxValues FanCounterWindow::boxValues() const
     return values;
 }
 
+void FanCounterWindow::fillBoard(const TileSelection& tiles, const FanBoxValues& boxes)
+{
+    runEventHandler([this, &tiles, &boxes] {
+        m_commands[1]->click();
+        for (int picture = 1; picture <= tileCount; ++picture) {
+            if (tiles[picture - 1] && Module1::tilestate[picture - 1] != Module1::selected)
+                Picture_Click(picture);
+        }
+        for (int number = 1; number <= lastCheck; ++number)
+            m_checks[number]->setChecked(boxes[number] == 1);
+    });
+}
+
 void FanCounterWindow::fantonen()
 {
     Module1::fancount = 0;

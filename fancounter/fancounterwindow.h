@@ -27,6 +27,11 @@ public:
 
     FanBoxValues boxValues() const;
 
+    // Clears the board as "CLEAR ALL" does, then selects `tiles` with their own clicks and
+    // sets Check1 to Check11 to `boxes` through their own click handling, so the looks, the
+    // total and any maximum message are the window's own.
+    void fillBoard(const TileSelection& tiles, const FanBoxValues& boxes);
+
     // Each fan counted, one per line, then the total.
     QString fanWorkingText() const;
 

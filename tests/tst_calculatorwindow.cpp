@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 
 #include <QAccessible>
@@ -12,6 +13,8 @@
 #include "messageboxcatcher.h"
 #include "messages.h"
 #include "module1.h"
+#include "numbertext.h"
+#include "pointscount.h"
 #include "testhelpers.h"
 
 using BoxList = QList<int>;
@@ -52,6 +55,8 @@ private slots:
     void clearAllButTableLimit();
     void clearAll();
     void clearingAnOverflowingSheetReportsOnce();
+    void fillSheet_data();
+    void fillSheet();
     void hintButtons_data();
     void hintButtons();
     void accessibleNames_data();
@@ -538,6 +543,93 @@ void TestCalculatorWindow::clearingAnOverflowingSheetReportsOnce()
     QVERIFY(label(37)->text().isEmpty());
     QVERIFY(label(38)->text().isEmpty());
     QCOMPARE(m_window->focusWidget(), text1());
+}
+
+void TestCalculatorWindow::fillSheet_data()
+{
+    QTest::addColumn<QString>("limit");
+    QTest::addColumn<BoxList>("before");
+    QTest::addColumn<int>("flowersBefore");
+    QTest::addColumn<BoxList>("after");
+    QTest::addColumn<int>("flowersAfter");
+    QTest::addColumn<int>("overflows"); // messages the filling shows
+
+    QTest::newRow("empty sheet to a hand")
+        << "500" << BoxList{} << 0 << BoxList{1, 6, 18, 38, 50, 52, 56, 65} << 2 << 0;
+    QTest::newRow("one hand to another")
+        << "500" << BoxList{2, 3, 57, 61, 72} << 3 << BoxList{1, 14, 54, 59} << 1 << 0;
+    QTest::newRow("a hand to the empty sheet")
+        << "120" << BoxList{1, 30, 60} << 8 << BoxList{} << 0 << 0;
+    QTest::newRow("same sheet") << "500" << BoxList{1, 2, 57} << 2 << BoxList{1, 2, 57} << 2 << 0;
+    QTest::newRow("no table limit") << "" << BoxList{34} << 0 << BoxList{2, 57} << 4 << 0;
+    QTest::newRow("negative limit") << "-50" << BoxList{} << 0 << BoxList{2, 60, 63} << 0 << 0;
+    // Neither sheet overflows, but all honors under this limit with the old FA boxes would:
+    // the old boxes must go before the new ones come.
+    QTest::newRow("old multipliers, new all honors")
+        << "-999999999" << BoxList{61, 62} << 0 << BoxList{60} << 0 << 0;
+    QTest::newRow("new sheet overflows")
+        << "65536" << BoxList{} << 0
+        << BoxList{1, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72} << 0 << 1;
+}
+
+void TestCalculatorWindow::fillSheet()
+{
+    QFETCH(QString, limit);
+    QFETCH(BoxList, before);
+    QFETCH(int, flowersBefore);
+    QFETCH(BoxList, after);
+    QFETCH(int, flowersAfter);
+    QFETCH(int, overflows);
+
+    QTest::keyClicks(text1(), limit);
+    clickBoxes(before);
+    for (int i = 0; i < flowersBefore; ++i)
+        click(command(5));
+    m_catcher->take();
+    const QString label37Before = label(37)->text();
+    const QString label38Before = label(38)->text();
+
+    // Every change goes through the control's own handling, and nothing else changes.
+    QList<int> toggled;
+    for (int n = 1; n <= 72; ++n) {
+        if (n != 51)
+            connect(check(n), &QCheckBox::toggled, this, [&toggled, n] { toggled << n; });
+    }
+    QSignalSpy less(command(4), &QPushButton::clicked);
+    QSignalSpy more(command(5), &QPushButton::clicked);
+    m_window->fillSheet(tick(after), flowersAfter);
+
+    QCOMPARE(m_window->boxValues(), tick(after));
+    QList<int> changed;
+    for (int n = 1; n <= 72; ++n) {
+        if (before.contains(n) != after.contains(n))
+            changed << n;
+    }
+    std::sort(toggled.begin(), toggled.end());
+    QCOMPARE(toggled, changed);
+    QCOMPARE(less.count(), qMax(0, flowersBefore - flowersAfter));
+    QCOMPARE(more.count(), qMax(0, flowersAfter - flowersBefore));
+    QCOMPARE(Module1::flowercount, flowersAfter);
+    QCOMPARE(label(36)->text(),
+             flowersAfter == 0 ? QString() : QStringLiteral(" %1").arg(flowersAfter));
+    QCOMPARE(text1()->text(), limit);
+
+    if (overflows > 0) {
+        const auto caught = m_catcher->take();
+        QCOMPARE(caught.size(), overflows);
+        QCOMPARE(caught[0].text, overflowMessage());
+        QCOMPARE(caught[0].icon, QMessageBox::Critical);
+        return;
+    }
+    if (limit.isEmpty()) {
+        QCOMPARE(label(37)->text(), label37Before);
+        QCOMPARE(label(38)->text(), label38Before);
+        return;
+    }
+    const qint32 count = countPoints(tick(after), flowersAfter, Module1::tablelimit);
+    const qint64 value = cappedValue(count, Module1::tablelimit) * eastFactor(after.contains(1));
+    QCOMPARE(label(38)->text(), QString::fromStdString(numberText(count)));
+    QCOMPARE(label(37)->text(), QString::fromStdString(numberText(value)));
 }
 
 void TestCalculatorWindow::hintButtons_data()
