@@ -41,7 +41,7 @@ enum class SetKind { Chow, Pong, Kong };
 // A set declared in the notation: [...] exposed chow, pong or kong, (....) concealed kong.
 struct DeclaredSet {
     SetKind kind;
-    Face first; // the lowest face of a chow, the face of a pong or kong
+    Face first;     // the lowest face of a chow, the face of a pong or kong
     bool concealed; // only a kong can be concealed
     friend bool operator==(const DeclaredSet&, const DeclaredSet&) = default;
 };
@@ -114,7 +114,8 @@ struct HandResult {
     // The fan counter's board.
     TileSelection fanTiles{};
     FanBoxValues fanBoxes{};
-    // The figures, from countPoints / cappedValue / countFans.
+    // The figures, from countPoints / cappedValue / countFans. When the count overflows,
+    // `count` and `value` are 0 and the count's working ends on the overflow note.
     std::int32_t count = 0;
     std::int64_t value = 0;
     std::int32_t fans = 0;
@@ -156,5 +157,18 @@ struct WaitsResult {
 };
 WaitsResult findWaits(std::string_view text, const Conditions& conditions);
 WaitsResult findWaits(const Hand& hand, const Conditions& conditions);
+
+// How many tiles the hand has, a declared set counted as 3 and the winning tile included: 14
+// for a finished hand, 13 for a waiting one.
+int handSize(const Hand& hand);
+
+// Every reading of a finished hand with what it is worth, in the fixed order the choice falls
+// back on (the pair's face, then the sets from the lowest face, then the pair before the sets
+// as the group the winning tile completed); empty when scoreHand refuses the hand.
+struct ScoredReading {
+    Reading reading;
+    Worth worth;
+};
+std::vector<ScoredReading> allReadings(const Hand& hand, const Conditions& conditions);
 
 } // namespace hand
