@@ -7,6 +7,7 @@
 #include "calculatorwindow.h"
 #include "dialogdesign.h"
 #include "fancounterwindow.h"
+#include "handwindow.h"
 #include "infodialog.h"
 #include "messages.h"
 
@@ -20,9 +21,35 @@ Shell::Shell(CalculatorWindow* calculator, QObject* parent)
 void Shell::registerWindows()
 {
     m_windows.add(QStringLiteral("Form3"), [] { return new FanCounterWindow; });
+    m_windows.add(QStringLiteral("HandForm"), [this] { return createHandWindow(); });
     for (const DialogDesign& design : dialogDesigns)
         m_windows.add(QString::fromLatin1(design.name),
                       [&design] { return new InfoDialog(design); });
+}
+
+HandWindow* Shell::createHandWindow()
+{
+    auto* window = new HandWindow;
+    // Once closed, the calculator window is gone for the rest of the run.
+    window->setCalculatorAvailable(!m_calculator.isNull());
+    if (m_calculator)
+        connect(m_calculator, &QObject::destroyed, window,
+                [window] { window->setCalculatorAvailable(false); });
+    connect(window, &HandWindow::fillCalculatorRequested, this,
+            [this](const BoxValues& boxes, int flowers) {
+                if (!m_calculator)
+                    return;
+                m_calculator->fillSheet(boxes, flowers);
+                m_calculator->raise();
+                m_calculator->activateWindow();
+            });
+    connect(window, &HandWindow::fillFanCounterRequested, this,
+            [this](const TileSelection& tiles, const FanBoxValues& boxes) {
+                auto* fanCounter =
+                    static_cast<FanCounterWindow*>(m_windows.open(QStringLiteral("Form3")));
+                fanCounter->fillBoard(tiles, boxes);
+            });
+    return window;
 }
 
 QMenu* Shell::createMenu(QWidget* parent, const QString& name, const QString& title)
@@ -60,6 +87,11 @@ void Shell::createMenuBar()
     createItem(fancounting, QStringLiteral("FancalculatorMenu"), QStringLiteral("Fancalculator"),
                &Shell::FancalculatorMenu_Click);
     bar->addMenu(fancounting);
+
+    QMenu* handMenu = createMenu(bar, QStringLiteral("HandMenu"), QStringLiteral("Hand"));
+    createItem(handMenu, QStringLiteral("HandFromTilesMenu"), QStringLiteral("Enter a hand from tiles"),
+               &Shell::HandFromTilesMenu_Click);
+    bar->addMenu(handMenu);
 
     QMenu* help = createMenu(bar, QStringLiteral("MenuHelp"), QStringLiteral("Help"));
     QMenu* about = createMenu(help, QStringLiteral("MenuAbout"), QStringLiteral("About"));
@@ -115,4 +147,9 @@ void Shell::Howmenu_Click()
 void Shell::DefinitionsMenu_Click()
 {
     m_windows.open(QStringLiteral("Form6"));
+}
+
+void Shell::HandFromTilesMenu_Click()
+{
+    m_windows.open(QStringLiteral("HandForm"));
 }

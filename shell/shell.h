@@ -7,6 +7,7 @@
 #include "windowregistry.h"
 
 class CalculatorWindow;
+class HandWindow;
 class QAction;
 class QMenu;
 
@@ -30,8 +31,11 @@ private:
     void thankusmenu_Click();
     void Howmenu_Click();
     void DefinitionsMenu_Click();
+    void HandFromTilesMenu_Click();
 
     void registerWindows();
+    // The hand window asks for fills; the shell passes them to the working windows.
+    HandWindow* createHandWindow();
     void createMenuBar();
     QMenu* createMenu(QWidget* parent, const QString& name, const QString& title);
     QAction* createItem(QMenu* menu, const QString& name, const QString& caption,

@@ -66,9 +66,9 @@ const QStringList fanRuleLines{
 const QString howTo = QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter "
                                      "click seat and prevailing wind before clicking other boxes");
 
-const QStringList openingItems{"WhatgivesMenu", "FancalculatorMenu", "Menuwho",
-                               "MenuWhy",       "thankusmenu",       "DefinitionsMenu"};
-const QStringList otherForms{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
+const QStringList openingItems{"WhatgivesMenu", "FancalculatorMenu", "Menuwho",          "MenuWhy",
+                               "thankusmenu",   "DefinitionsMenu",   "HandFromTilesMenu"};
+const QStringList otherForms{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "HandForm"};
 
 // The program's own windows: parentless top-level widgets (menus and boxes have parents).
 QWidgetList programWindows(bool visibleOnly)
@@ -273,6 +273,9 @@ void TestShell::menus_data()
                                  << ""
                                  << QStringList{"WhatgivesMenu=What gives you a fan (text)",
                                                 "FancalculatorMenu=Fancalculator"};
+    QTest::newRow("Hand") << "HandMenu"
+                          << "Hand"
+                          << "" << QStringList{"HandFromTilesMenu=Enter a hand from tiles"};
     QTest::newRow("Help") << "MenuHelp"
                           << "Help"
                           << ""
@@ -296,7 +299,8 @@ void TestShell::menus()
     QStringList barMenus;
     for (QAction* action : bar->actions())
         barMenus << (action->menu() ? action->menu()->objectName() : action->objectName());
-    QCOMPARE(barMenus, (QStringList{"FancountingMenu", "MenuHelp"}));
+    // The two menus of the design, and the hand window's between them.
+    QCOMPARE(barMenus, (QStringList{"FancountingMenu", "HandMenu", "MenuHelp"}));
 
     auto* found = m_calculator->findChild<QMenu*>(menu);
     QVERIFY(found);
@@ -324,7 +328,7 @@ void TestShell::menus()
 
 void TestShell::parentItemsOpenNothing()
 {
-    for (const char* menu : {"FancountingMenu", "MenuHelp", "MenuAbout"})
+    for (const char* menu : {"FancountingMenu", "HandMenu", "MenuHelp", "MenuAbout"})
         m_calculator->findChild<QMenu*>(menu)->menuAction()->trigger();
     QCOMPARE(visibleWindowNames(), QStringList{"Form1"});
     QCOMPARE(m_catcher->count(), 0);
@@ -356,6 +360,9 @@ void TestShell::itemsOpenTheirWindows_data()
     QTest::newRow("glossary") << "DefinitionsMenu"
                               << "Form6"
                               << "Defenitions" << QSize(430, 214) << true;
+    QTest::newRow("hand window") << "HandFromTilesMenu"
+                                 << "HandForm"
+                                 << "Hand from tiles" << QSize(600, 530) << false;
 }
 
 void TestShell::itemsOpenTheirWindows()
@@ -686,7 +693,8 @@ void TestShell::randomChoicesNeverDuplicateOrLeak()
         if (action < 10) {
             item(openingItems[pick(int(openingItems.size()))])->trigger();
         } else if (action < 17) {
-            if (QWidget* window = m_shell->windows().instance(otherForms[pick(6)]))
+            if (QWidget* window =
+                    m_shell->windows().instance(otherForms[pick(int(otherForms.size()))]))
                 window->close();
         } else if (action < 19) {
             deleteClosedWindows();

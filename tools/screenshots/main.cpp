@@ -1,11 +1,13 @@
-// Opens the calculator, the fan counter and the glossary with a sample hand and saves a
-// picture of each window: zorvan-screenshots OUTPUT_DIR. Run it on the offscreen platform
-// (scripts/screenshots.sh) so that the pictures do not depend on a desktop's theme.
+// Opens the calculator, the fan counter, the glossary and the hand window with a sample hand
+// and saves a picture of each window: zorvan-screenshots OUTPUT_DIR. Run it on the offscreen
+// platform (scripts/screenshots.sh) so that the pictures do not depend on a desktop's theme.
 #include <cstdio>
 #include <memory>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -69,6 +71,31 @@ void fillFanCounter(QWidget* fanCounter)
     tick(fanCounter, {3, 5});
 }
 
+// Seat South, prevailing East: a chow and a pong in the hand, an exposed pong of red dragons,
+// a concealed kong of East, the own flower, won on a discard of 5p. The tiles are clicked on
+// the palette as a player would.
+void fillHandWindow(QWidget* handWindow)
+{
+    auto tile = [handWindow](const char* name) {
+        click(child<QWidget>(handWindow, QStringLiteral("Palette_%1").arg(QLatin1String(name))));
+    };
+    auto mode = [handWindow](const char* name) {
+        child<QAbstractButton>(handWindow, QLatin1String(name))->click();
+    };
+    child<QComboBox>(handWindow, QStringLiteral("SeatWind"))->setCurrentIndex(1);
+    for (const char* name : {"2p", "3p", "4p", "5p", "5p", "9s", "9s"})
+        tile(name);
+    mode("ModePong");
+    tile("7z");
+    mode("ModeConcealedKong");
+    tile("1z");
+    mode("ModeTile");
+    tile("2f");
+    mode("ModeWinning");
+    tile("5p");
+    mode("ModeTile");
+}
+
 bool save(QWidget* window, const QDir& directory, const QString& name)
 {
     // A blinking caret or the focus would make each run's pictures differ.
@@ -108,10 +135,13 @@ int main(int argc, char* argv[])
     QWidget* fanCounter = shell.windows().open(QStringLiteral("Form3"));
     fillFanCounter(fanCounter);
     QWidget* glossary = shell.windows().open(QStringLiteral("Form6"));
+    QWidget* handWindow = shell.windows().open(QStringLiteral("HandForm"));
+    fillHandWindow(handWindow);
     QApplication::processEvents();
 
     const bool saved = save(calculator.get(), directory, QStringLiteral("calculator.png")) &&
                        save(fanCounter, directory, QStringLiteral("fancounter.png")) &&
-                       save(glossary, directory, QStringLiteral("glossary.png"));
+                       save(glossary, directory, QStringLiteral("glossary.png")) &&
+                       save(handWindow, directory, QStringLiteral("handwindow.png"));
     return saved ? 0 : 1;
 }

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "fancount.h"
+#include "handengine.h"
+#include "handsheet.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRect;
+class TileLabel;
+
+// HandForm: a hand entered from tiles, by mouse, keyboard or notation, scored live by the hand
+// engine. It knows neither working window: it asks for a fill with the two signals, and
+// whoever opened it passes the request on.
+class HandWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int clientWidthTwips = 9000;
+    static constexpr int clientHeightTwips = 7950;
+
+    // What a click on a palette tile adds to the hand.
+    enum class Mode { Tile, Chow, Pong, Kong, ConcealedKong, Winning };
+
+    explicit HandWindow(QWidget* parent = nullptr);
+
+    // Whether the calculator window is still there to be filled; once closed it cannot come
+    // back, and the button says so.
+    void setCalculatorAvailable(bool available);
+
+    // The hand as the pictures show it: the last text that read, or what the clicks built.
+    const hand::Hand& hand() const { return m_hand; }
+
+signals:
+    void fillCalculatorRequested(const BoxValues& boxes, int flowers);
+    void fillFanCounterRequested(const TileSelection& tiles, const FanBoxValues& boxes);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // What the hand window shows below the hand.
+    enum class State { Empty, Unread, Incomplete, Finished, Waiting, NotReady };
+
+    // One picture of the hand area: what it stands for and what a click takes out.
+    struct HandTile {
+        enum class Kind { Concealed, Declared, Bonus, Winning } kind;
+        int index; // the face, the declared set's index or the bonus tile
+        hand::Face face;
+    };
+
+    void HandText_Change();
+    void Palette_Click(int tile);
+    void HandTile_Click(int slot);
+    void Wait_Click(int slot);
+    void ClearHand_Click();
+    void FillCalculator_Click();
+    void FillFanCounter_Click();
+
+    void createTextLine();
+    void createPalette();
+    void createModes();
+    void createConditions();
+    void createHandArea();
+    void createResult();
+    void createButtons();
+    QLabel* createCaption(const QString& name, const QString& caption, const QRect& geometry);
+    QPushButton* createButton(const QString& name, const QString& caption, const QRect& geometry,
+                              void (HandWindow::*handler)());
+
+    Mode mode() const;
+    hand::Conditions conditions() const;
+    // Writes the hand into the text box; the change handling then shows and scores it.
+    void rewrite(const hand::Hand& hand);
+    // Reads the conditions afresh, scores the hand and shows everything that follows from it.
+    void refresh();
+    void recount();
+    void showHand();
+    void showResult();
+    void showWaits();
+    void updatePalette();
+    void updateButtons();
+    void updateTabOrder();
+    QString resultText() const;
+    QString workingText() const;
+    QString handTileName(const HandTile& tile) const;
+    TileLabel* handTileLabel(int slot);
+    TileLabel* waitLabel(int slot);
+
+    QLineEdit* m_text = nullptr;
+    std::vector<TileLabel*> m_palette; // faces 0-33, then the bonus tiles
+    QButtonGroup* m_modes = nullptr;
+    QComboBox* m_seat = nullptr;
+    QComboBox* m_round = nullptr;
+    std::vector<QCheckBox*> m_conditions; // in the order of their table
+    QWidget* m_handArea = nullptr;
+    QLabel* m_result = nullptr;
+    QWidget* m_waitsArea = nullptr;
+    QPushButton* m_clear = nullptr;
+    QPushButton* m_fillCalculator = nullptr;
+    QPushButton* m_fillFanCounter = nullptr;
+
+    // The pictures are kept and reused, so that a picture is never deleted inside its own
+    // click; the ones beyond the hand's tiles are hidden.
+    std::vector<TileLabel*> m_handTiles;
+    std::vector<HandTile> m_handTileMeaning;
+    std::vector<TileLabel*> m_waitTiles;
+    std::vector<QLabel*> m_waitValues;
+
+    hand::Hand m_hand;
+    bool m_textReads = true;
+    std::string m_error;
+    State m_state = State::Empty;
+    hand::HandResult m_scored;
+    hand::WaitsResult m_waits;
+    bool m_calculatorAvailable = true;
+};
