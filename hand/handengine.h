@@ -134,7 +134,7 @@ struct HandResult {
 HandResult readHand(std::string_view text, const Conditions& conditions);
 HandResult scoreHand(const Hand& hand, const Conditions& conditions);
 
-// What a win on one tile would be worth.
+// What a win on one tile would be worth; on overflow `count` and `value` are 0.
 struct Worth {
     std::int32_t count = 0;
     std::int64_t value = 0;
