@@ -12,12 +12,17 @@
 
 namespace {
 
-// The fan counter's faces by the names it asks for.
+// The fan counter's faces by the names it asks for, and the suited faces in the hand
+// notation's spelling.
 QStringList allBaseNames()
 {
     QStringList names;
     for (const char* name : faceNames)
         names << QLatin1String(name);
+    for (const char suit : {'m', 'p', 's'}) {
+        for (int number = 1; number <= 9; ++number)
+            names << QString::number(number) + QLatin1Char(suit);
+    }
     return names;
 }
 
@@ -110,7 +115,7 @@ void TestTileImages::noTwoImagesAlike()
             QVERIFY2(seen.insert(bits).second, qPrintable(name));
         }
     }
-    QCOMPARE(seen.size(), std::size_t(30));
+    QCOMPARE(seen.size(), std::size_t(84));
 }
 
 void TestTileImages::unknownNamesGiveNothing_data()
@@ -118,6 +123,9 @@ void TestTileImages::unknownNamesGiveNothing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     QTest::newRow("unknown name") << "dragon" << QSize(33, 41);
+    QTest::newRow("no tile zero") << "0p" << QSize(33, 41);
+    QTest::newRow("no tile ten") << "10m" << QSize(33, 41);
+    QTest::newRow("honours are not written as suited tiles") << "1z" << QSize(33, 41);
     QTest::newRow("the look is not part of the name") << "east-normal" << QSize(33, 41);
     QTest::newRow("empty name") << "" << QSize(33, 41);
     QTest::newRow("empty box") << "east" << QSize(0, 41);
