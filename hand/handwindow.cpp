@@ -34,9 +34,9 @@ constexpr int palettePitch = 465;
 constexpr int paletteRowPitch = 615;
 constexpr int paletteGroupGap = 150; // between the winds and the dragons, flowers and seasons
 constexpr int firstColumn = 4560;    // the modes and conditions beside the palette
-constexpr int firstColumnWidth = 1920;
-constexpr int secondColumn = 6600;
-constexpr int secondColumnWidth = 2280;
+constexpr int firstColumnWidth = 1800;
+constexpr int secondColumn = 6360;
+constexpr int secondColumnWidth = 2520;
 constexpr int rowHeight = 285;
 constexpr int areaLeft = 120;
 constexpr int areaWidth = 8760;
@@ -45,11 +45,11 @@ constexpr int handHeight = 1290;
 constexpr int handPitch = 450;
 constexpr int handGroupGap = 210;
 constexpr int handLinePitch = 645;
-constexpr int waitsTop = 6240;
-constexpr int waitsHeight = 1080;
-constexpr int waitPitch = 720;
+constexpr int waitsTop = 6420;
+constexpr int waitsHeight = 1140;
+constexpr int waitPitch = 780;
 constexpr int waitValueGap = 30;
-constexpr int waitValueHeight = 450;
+constexpr int waitValueHeight = 540;
 
 constexpr int paletteCount = hand::faceCount + hand::bonusCount;
 // The calculator's limit when the player has entered none.
@@ -135,6 +135,12 @@ QString worthText(const hand::Worth& worth)
                           : QString::number(worth.value);
 }
 
+// Beneath a wait's picture, where a sentence has no room.
+QString shortWorth(const hand::Worth& worth)
+{
+    return worth.overflow ? QStringLiteral("overflow") : QString::number(worth.value);
+}
+
 QString worthDetail(const QString& how, const hand::Worth& worth)
 {
     const QString fans =
@@ -190,15 +196,16 @@ struct ConditionCheck {
     int width;
 };
 
-// Row by row, as Tab walks them.
+// Row by row, as Tab walks them; the longer captions stand in the wider column.
 constexpr std::array<ConditionCheck, 5> conditionChecks{{
     {"SelfDrawn", "Self-picked", &hand::Conditions::selfDrawn, firstColumn, 2730, firstColumnWidth},
-    {"LastTile", "Last tile", &hand::Conditions::lastTile, secondColumn, 2730, secondColumnWidth},
-    {"SupplementTile", "Supplement tile", &hand::Conditions::supplement, firstColumn, 3030,
-     firstColumnWidth},
+    {"SupplementTile", "Supplement tile", &hand::Conditions::supplement, secondColumn, 2730,
+     secondColumnWidth},
+    {"LastTile", "Last tile", &hand::Conditions::lastTile, firstColumn, 3030, firstColumnWidth},
     {"RobbingKong", "Robbing a kong", &hand::Conditions::robbingKong, secondColumn, 3030,
      secondColumnWidth},
-    {"NoFaTable", "NO FA table", &hand::Conditions::noFaTable, firstColumn, 3330, firstColumnWidth},
+    {"NoFaTable", "NO FA table", &hand::Conditions::noFaTable, secondColumn, 3330,
+     secondColumnWidth},
 }};
 
 } // namespace
@@ -247,10 +254,10 @@ QLabel* HandWindow::createCaption(const QString& name, const QString& caption,
 void HandWindow::createTextLine()
 {
     QLabel* caption = createCaption(QStringLiteral("HandTextLabel"), QStringLiteral("Hand"),
-                                    twipsRect(120, 165, 600, 255));
+                                    twipsRect(120, 165, 840, 255));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("HandText"));
-    m_text->setGeometry(twipsRect(720, 120, 8160, 345));
+    m_text->setGeometry(twipsRect(960, 120, 7920, 345));
     m_text->setAccessibleName(QStringLiteral("Hand in tiles"));
     m_text->setToolTip(QStringLiteral("The hand in tiles: 123m 456p 789s 1z [555z] 2f +1z. "
                                       "[ ] an exposed set, ( ) a concealed kong, + the winning "
@@ -359,7 +366,7 @@ void HandWindow::createResult()
 {
     auto* result = new ExplainedLabel(this, [this] { return workingText(); });
     result->setObjectName(QStringLiteral("HandResult"));
-    result->setGeometry(twipsRect(areaLeft, 5400, areaWidth, 780));
+    result->setGeometry(twipsRect(areaLeft, 5370, areaWidth, 1020));
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     result->setTextFormat(Qt::PlainText);
     result->setWordWrap(true);
@@ -385,10 +392,10 @@ void HandWindow::createButtons()
 {
     m_fillCalculator =
         createButton(QStringLiteral("FillCalculator"), QStringLiteral("Fill in the calculator"),
-                     twipsRect(3480, 7440, 2640, 375), &HandWindow::FillCalculator_Click);
+                     twipsRect(3480, 7680, 2640, 375), &HandWindow::FillCalculator_Click);
     m_fillFanCounter =
         createButton(QStringLiteral("FillFanCounter"), QStringLiteral("Fill in the fan counter"),
-                     twipsRect(6240, 7440, 2640, 375), &HandWindow::FillFanCounter_Click);
+                     twipsRect(6240, 7680, 2640, 375), &HandWindow::FillFanCounter_Click);
 }
 
 hand::Conditions HandWindow::conditions() const
@@ -775,8 +782,8 @@ void HandWindow::showWaits()
                                   worthDetail(QStringLiteral("Self-picked"), wait.selfDrawn)));
         value->setObjectName(QStringLiteral("WaitValue_%1").arg(notation(wait.face)));
         value->setGeometry(twipsRect(left, tileHeight + waitValueGap, pitch, waitValueHeight));
-        value->setText(QStringLiteral("%1\n%2").arg(worthText(wait.discard).left(12),
-                                                    worthText(wait.selfDrawn).left(12)));
+        value->setText(
+            QStringLiteral("%1\n%2").arg(shortWorth(wait.discard), shortWorth(wait.selfDrawn)));
         tile->show();
         value->show();
     }

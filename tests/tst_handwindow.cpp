@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -111,6 +112,8 @@ private slots:
     void calculatorClosed();
     void fillFanCounter_data();
     void fillFanCounter();
+    void captionsWhole_data();
+    void captionsWhole();
 
 private:
     QAction* item(const QString& name) const { return m_calculator->findChild<QAction*>(name); }
@@ -610,8 +613,8 @@ void TestHandWindow::tabOrder()
              << "SeatWind"
              << "RoundWind"
              << "SelfDrawn"
-             << "LastTile"
              << "SupplementTile"
+             << "LastTile"
              << "RobbingKong"
              << "NoFaTable"
              << "ClearHand";
@@ -937,6 +940,79 @@ void TestHandWindow::fillFanCounter()
     QCOMPARE(enginePictures, pictures);
     QCOMPARE(numbers(engine.fans), total);
     window->close();
+}
+
+void TestHandWindow::captionsWhole_data()
+{
+    QTest::addColumn<QString>("family"); // empty: the application's own font
+    QTest::addColumn<int>("points");
+
+    QTest::newRow("application font") << "" << 0;
+    QTest::newRow("DejaVu Sans 9") << "DejaVu Sans" << 9;
+    QTest::newRow("Liberation Sans 9") << "Liberation Sans" << 9;
+    QTest::newRow("Noto Sans 8") << "Noto Sans" << 8;
+}
+
+void TestHandWindow::captionsWhole()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+
+    const QFont before = QApplication::font();
+    if (!family.isEmpty())
+        QApplication::setFont(QFont(family, points));
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    HandWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto fits = [](QWidget* control, QSize needed) {
+        const bool whole =
+            needed.width() <= control->width() && needed.height() <= control->height();
+        if (!whole)
+            qWarning() << control->objectName() << "needs" << needed << "has" << control->size();
+        return whole;
+    };
+    auto textHeight = [](QWidget* control) {
+        return QSize(0, QFontMetrics(control->font()).height());
+    };
+    const auto controls = window.findChildren<QWidget*>();
+    int captions = 0;
+    for (QWidget* control : controls) {
+        if (auto* label = qobject_cast<QLabel*>(control);
+            label && !label->wordWrap() && !label->text().isEmpty()) {
+            QVERIFY(fits(label, label->sizeHint()));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            // The style's own size: indicator, spacing and margins with the text.
+            QVERIFY(fits(button, QSize(button->sizeHint().width(), 0)));
+            QVERIFY(fits(button, textHeight(button)));
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            QVERIFY(fits(combo, QSize(combo->sizeHint().width(), 0)));
+            QVERIFY(fits(combo, textHeight(combo)));
+        } else if (qobject_cast<QLineEdit*>(control)) {
+            QVERIFY(fits(control, textHeight(control)));
+        } else {
+            continue;
+        }
+        ++captions;
+    }
+    QCOMPARE(captions, 22);
+
+    // The result holds the longest sentences it writes, and every wait its two values.
+    auto* text = window.findChild<QLineEdit*>("HandText");
+    auto* result = window.findChild<QLabel*>("HandResult");
+    for (const char* hand :
+         {"(1111z) (5555z) (6666z) 22z 77z +7z 1234f 1234y", "111222333m 9p [1111z] +9p",
+          "123m123m123m99p +3m", "[1111z] [2222z] [3333z] [4444z] 5z +5z 1234f",
+          "[123m] [123m] [123m] 9p 9p 9p 2s +2s", "[1235m] [5555p] [6666p] [7777p] 11z +1z",
+          "1112345678999m"}) {
+        text->setText(QLatin1String(hand));
+        QVERIFY2(fits(result, QSize(0, result->heightForWidth(result->width()))), hand);
+    }
+    for (QLabel* value : window.findChild<QWidget*>("Waits")->findChildren<QLabel*>()) {
+        if (value->isVisibleTo(&window) && !qobject_cast<TileLabel*>(value))
+            QVERIFY(fits(value, value->sizeHint()));
+    }
 }
 
 QTEST_MAIN(TestHandWindow)
