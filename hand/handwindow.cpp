@@ -109,6 +109,13 @@ QString setTiles(SetKind kind, Face first)
     return digits + notation(first).back();
 }
 
+// "99s", "55z".
+QString pairTiles(Face face)
+{
+    const QString tile = notation(face);
+    return tile.front() + tile;
+}
+
 // Every tile of the hand per face, the winning tile included.
 std::array<int, hand::faceCount> heldTiles(const hand::Hand& hand)
 {
@@ -306,6 +313,7 @@ void HandWindow::createModes()
         auto* button = new QRadioButton(QString::fromLatin1(mode.caption), this);
         button->setObjectName(QLatin1String(mode.name));
         button->setGeometry(twipsRect(mode.left, mode.top, mode.width, rowHeight));
+        button->setAccessibleDescription(QStringLiteral("What a click on a palette tile adds"));
         m_modes->addButton(button, static_cast<int>(mode.mode));
     }
     m_modes->button(static_cast<int>(Mode::Tile))->setChecked(true);
@@ -722,8 +730,8 @@ QString HandWindow::resultText() const
             text += QStringLiteral(" (won on %1)").arg(notation(*m_scored.hand.winning));
         sets << text;
     }
-    QString readingLine = QStringLiteral("Read as %1; pair %2%2")
-                              .arg(sets.join(QStringLiteral(", ")), notation(reading.pair));
+    QString readingLine = QStringLiteral("Read as %1; pair %2")
+                              .arg(sets.join(QStringLiteral(", ")), pairTiles(reading.pair));
     if (reading.winningGroup < 0)
         readingLine += QStringLiteral(" (won on %1)").arg(notation(reading.pair));
     if (m_scored.readings > 1)

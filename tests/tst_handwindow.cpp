@@ -93,6 +93,8 @@ private slots:
     void menuOpensOneInstance();
     void typedAndClicked_data();
     void typedAndClicked();
+    void readingLine_data();
+    void readingLine();
     void typingIsNeverRewritten();
     void pasting();
     void badHands_data();
@@ -387,6 +389,41 @@ void TestHandWindow::typedAndClicked()
         QVERIFY(typedWorking.contains("\nZorvan! Points:\n"));
         QVERIFY(typedWorking.contains("\nFans:\n"));
     }
+}
+
+void TestHandWindow::readingLine_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("selfDrawn");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("a discard opens the chow it completes")
+        << "[222m] 123p 456p 78s 55s +9s" << false
+        << "Read as chow 123p concealed, chow 456p concealed, chow 789s exposed (won on 9s), "
+           "pong [222m] exposed; pair 55s";
+    QTest::newRow("self-picked it stays concealed")
+        << "55p 33p 123m 456m 789m +5p" << true
+        << "Read as chow 123m concealed, chow 456m concealed, chow 789m concealed, pong 555p "
+           "concealed (won on 5p); pair 33p";
+    QTest::newRow("won on the pair, declared kongs")
+        << "[111s] 999m [9999p] (1111m) 5p +5p" << false
+        << "Read as pong 999m concealed, pong [111s] exposed, kong [9999p] exposed, kong "
+           "(1111m) concealed; pair 55p (won on 5p)";
+    QTest::newRow("the best of two readings")
+        << "123m 456m 789m 111m 9m +9m" << false
+        << "Read as pong 111m concealed, chow 123m concealed, chow 456m concealed, chow 789m "
+           "concealed; pair 99m (won on 9m), the best of 2 readings";
+}
+
+void TestHandWindow::readingLine()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, selfDrawn);
+    QFETCH(QString, line);
+    if (selfDrawn)
+        clickIndicator(control<QCheckBox>("SelfDrawn"));
+    typeHand(typed);
+    QCOMPARE(result()->text().section('\n', 0, 0), line);
 }
 
 void TestHandWindow::typingIsNeverRewritten()
