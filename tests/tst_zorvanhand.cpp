@@ -111,6 +111,8 @@ private slots:
     void help();
     void jsonFigures_data();
     void jsonFigures();
+    void spellings_data();
+    void spellings();
     void jsonKeysAndWorking();
     void overflow();
     void plainFinishedHand();
@@ -263,30 +265,12 @@ void TestZorvanHand::jsonFigures_data()
     QTest::newRow("seat S") << QStringList{"--seat", "S", declaredHand} << 28ll << 112ll << 500ll
                             << 2ll << false << otherBoxes << 0ll << Numbers{1, 6, 10} << Numbers{}
                             << 1ll << declared;
-    QTest::newRow("seat south") << QStringList{"--seat", "south", declaredHand} << 28ll << 112ll
-                                << 500ll << 2ll << false << otherBoxes << 0ll << Numbers{1, 6, 10}
-                                << Numbers{} << 1ll << declared;
-    QTest::newRow("seat=w") << QStringList{"--seat=w", declaredHand} << 28ll << 112ll << 500ll
-                            << 1ll << false << otherBoxes << 0ll << Numbers{1, 7, 10} << Numbers{}
-                            << 1ll << declared;
-    QTest::newRow("-seat N") << QStringList{"-seat", "N", declaredHand} << 28ll << 112ll << 500ll
-                             << 1ll << false << otherBoxes << 0ll << Numbers{1, 8, 10} << Numbers{}
-                             << 1ll << declared;
     QTest::newRow("round S") << QStringList{"--round", "S", declaredHand} << 28ll << 168ll << 500ll
                              << 2ll << false << eastBoxes << 0ll << Numbers{2, 5, 10} << Numbers{}
                              << 1ll << declared;
-    QTest::newRow("round=NORTH") << QStringList{"--round=NORTH", declaredHand} << 28ll << 168ll
-                                 << 500ll << 1ll << false << eastBoxes << 0ll << Numbers{4, 5, 10}
-                                 << Numbers{} << 1ll << declared;
     QTest::newRow("limit 25 caps")
         << QStringList{"--limit", "25", declaredHand} << 28ll << 150ll << 25ll << 1ll << false
         << eastBoxes << 0ll << Numbers{1, 5, 10} << Numbers{} << 1ll << declared;
-    QTest::newRow("limit 65536") << QStringList{"--limit=65536", declaredHand} << 28ll << 168ll
-                                 << 65536ll << 1ll << false << eastBoxes << 0ll << Numbers{1, 5, 10}
-                                 << Numbers{} << 1ll << declared;
-    QTest::newRow("limit 0028") << QStringList{"--limit", "0028", declaredHand} << 28ll << 168ll
-                                << 28ll << 1ll << false << eastBoxes << 0ll << Numbers{1, 5, 10}
-                                << Numbers{} << 1ll << declared;
     QTest::newRow("self-drawn") << QStringList{"--self-drawn", declaredHand} << 30ll << 180ll
                                 << 500ll << 2ll << false << Numbers{1, 34, 50, 52, 53} << 0ll
                                 << Numbers{1, 5, 10} << Numbers{5} << 1ll << declared;
@@ -378,6 +362,35 @@ void TestZorvanHand::jsonFigures()
     groups.sort();
     reading.sort();
     QCOMPARE(groups, reading);
+}
+
+void TestZorvanHand::spellings_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<Numbers>("fanTiles"); // prevailing wind, seat wind, the South pong
+
+    QTest::newRow("seat south") << QStringList{"--seat", "south"} << 500ll << Numbers{1, 6, 10};
+    QTest::newRow("seat=w") << QStringList{"--seat=w"} << 500ll << Numbers{1, 7, 10};
+    QTest::newRow("-seat N") << QStringList{"-seat", "N"} << 500ll << Numbers{1, 8, 10};
+    QTest::newRow("round=NORTH") << QStringList{"--round=NORTH"} << 500ll << Numbers{4, 5, 10};
+    QTest::newRow("limit=65536") << QStringList{"--limit=65536"} << 65536ll << Numbers{1, 5, 10};
+    QTest::newRow("limit 0028") << QStringList{"--limit", "0028"} << 28ll << Numbers{1, 5, 10};
+    QTest::newRow("-json") << QStringList{"-json", "--limit", "30"} << 30ll << Numbers{1, 5, 10};
+}
+
+// Other ways to write the same options, after the hand.
+void TestZorvanHand::spellings()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(qint64, limit);
+    QFETCH(Numbers, fanTiles);
+
+    const Run result = run(QStringList{QStringLiteral("--json"), declaredHand} + arguments);
+    QCOMPARE(result.status, 0);
+    const QJsonObject object = parseObject(result.out);
+    QCOMPARE(object[QLatin1String("limit")].toInteger(-1), limit);
+    QCOMPARE(numbers(object[QLatin1String("fanTiles")]), fanTiles);
 }
 
 void TestZorvanHand::jsonKeysAndWorking()
