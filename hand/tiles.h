@@ -69,7 +69,8 @@ struct Split {
     Face pair = 0;
 };
 
-// Every split of the tiles into sets and a pair, each split once (appended to `out`).
+// Every split of the tiles into sets and a pair, each split once (appended to `out`), by
+// the pair's face and then the sets from the lowest face.
 void splitTiles(const Counts& tiles, std::vector<Split>& out);
 
 // Whether the tiles are sets and a pair.
