@@ -385,10 +385,21 @@ int waitingFaces(const Hand& hand, std::array<Face, faceCount>& faces)
     return detail::completingFaces(hand.concealed, held, faces);
 }
 
-// The finished hand's first fault, or the empty text.
-std::string finishedHandError(const Hand& hand)
+// Winds come from the front ends as they are; one out of range would index past the board.
+std::string conditionsError(const Conditions& conditions)
 {
-    std::string error = detail::checkHand(hand, WinningTile::Required);
+    auto known = [](Wind wind) { return int(wind) >= 0 && int(wind) <= int(Wind::North); };
+    if (!known(conditions.seat) || !known(conditions.round))
+        return "a wind is not East, South, West or North";
+    return {};
+}
+
+// The finished hand's first fault, or the empty text.
+std::string finishedHandError(const Hand& hand, const Conditions& conditions)
+{
+    std::string error = conditionsError(conditions);
+    if (error.empty())
+        error = detail::checkHand(hand, WinningTile::Required);
     if (error.empty() && handSize(hand) != 14)
         error = sizeError(handSize(hand), 14);
     return error;
@@ -424,7 +435,7 @@ HandResult readHand(std::string_view text, const Conditions& conditions)
 HandResult scoreHand(const Hand& hand, const Conditions& conditions)
 {
     HandResult result;
-    result.error = finishedHandError(hand);
+    result.error = finishedHandError(hand, conditions);
     if (!result.error.empty())
         return result;
     result.hand = hand;
@@ -461,7 +472,7 @@ HandResult scoreHand(const Hand& hand, const Conditions& conditions)
 std::vector<ScoredReading> allReadings(const Hand& hand, const Conditions& conditions)
 {
     std::vector<ScoredReading> readings;
-    if (!finishedHandError(hand).empty())
+    if (!finishedHandError(hand, conditions).empty())
         return readings;
     forEachReading(hand, *hand.winning, conditions, isOneChance(hand),
                    [&readings](const Candidate& candidate) {
@@ -484,7 +495,9 @@ WaitsResult findWaits(std::string_view text, const Conditions& conditions)
 WaitsResult findWaits(const Hand& hand, const Conditions& conditions)
 {
     WaitsResult result;
-    result.error = detail::checkHand(hand, WinningTile::Forbidden);
+    result.error = conditionsError(conditions);
+    if (result.error.empty())
+        result.error = detail::checkHand(hand, WinningTile::Forbidden);
     if (result.error.empty() && handSize(hand) != 13)
         result.error = sizeError(handSize(hand), 13);
     if (!result.error.empty())

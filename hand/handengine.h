@@ -134,7 +134,7 @@ struct HandResult {
 HandResult readHand(std::string_view text, const Conditions& conditions);
 HandResult scoreHand(const Hand& hand, const Conditions& conditions);
 
-// What a win on one tile would be worth.
+// What a win on one tile would be worth; on overflow `count` and `value` are 0.
 struct Worth {
     std::int32_t count = 0;
     std::int64_t value = 0;
@@ -163,8 +163,9 @@ WaitsResult findWaits(const Hand& hand, const Conditions& conditions);
 int handSize(const Hand& hand);
 
 // Every reading of a finished hand with what it is worth, in the fixed order the choice falls
-// back on (the pair's face, then the sets from the lowest face, then the pair before the sets
-// as the group the winning tile completed); empty when scoreHand refuses the hand.
+// back on: by the pair's face, then by the sets from the lowest face (pongs before chows),
+// then the pair before the sets as the group the winning tile completed. Empty when
+// scoreHand refuses the hand.
 struct ScoredReading {
     Reading reading;
     Worth worth;

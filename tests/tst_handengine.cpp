@@ -85,6 +85,7 @@ private slots:
     void notation();
     void badInput_data();
     void badInput();
+    void unknownWind();
     void worked_data();
     void worked();
     void fanBoard_data();
@@ -260,6 +261,17 @@ void TestHandEngine::badInput()
     const std::string error = waiting ? hand::findWaits(text.toStdString(), {}).error
                                       : hand::readHand(text.toStdString(), {}).error;
     QCOMPARE(QString::fromStdString(error), sentence);
+}
+
+void TestHandEngine::unknownWind()
+{
+    hand::Conditions conditions;
+    conditions.round = hand::Wind(4);
+    const QString sentence("a wind is not East, South, West or North");
+    QCOMPARE(QString::fromStdString(hand::readHand("123m 456m 789m 123p 5p +5p", conditions).error),
+             sentence);
+    QCOMPARE(QString::fromStdString(hand::findWaits("123m 456m 789m 123p 5p", conditions).error),
+             sentence);
 }
 
 void TestHandEngine::worked_data()
