@@ -171,14 +171,11 @@ ParsedRequest parseArguments(const QStringList& arguments)
 
     const QStringList hands = parser.positionalArguments();
     if (hands.isEmpty())
-        return refused(QStringLiteral("no hand given: write its tiles as one argument, as in "
+        return refused(QStringLiteral("no hand given: write its tiles, as in "
                                       "%1 \"%2\"")
                            .arg(programName, exampleHand));
-    if (hands.size() > 1)
-        return refused(QStringLiteral("the hand must be one argument: put it in quotes, as in "
-                                      "%1 \"%2\"")
-                           .arg(programName, exampleHand));
-    request.hand = hands.first();
+    // Groups are separated by blanks anyway, so a hand typed without quotes reads the same.
+    request.hand = hands.join(QLatin1Char(' '));
     return {request, {}};
 }
 
@@ -512,7 +509,7 @@ QString zorvanHandUsage()
         "  --waits          list the winning tiles of a waiting hand\n"
         "  -h, --help       print this help\n"
         "\n"
-        "The hand, one argument (put it in quotes):\n"
+        "The hand (quotes keep a shell from reading [ ] and ( ) itself):\n"
         "  123m 55p 9s      characters (m), dots (p) and bamboo (s): digits, then the suit\n"
         "  1z .. 7z         East, South, West, North wind, White, Green, Red dragon\n"
         "  1f .. 4f, 1y .. 4y   flowers and seasons; n belongs to seat wind n\n"

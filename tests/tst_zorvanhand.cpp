@@ -113,6 +113,7 @@ private slots:
     void jsonFigures();
     void spellings_data();
     void spellings();
+    void handInSeveralArguments();
     void jsonKeysAndWorking();
     void overflow();
     void plainFinishedHand();
@@ -131,9 +132,6 @@ void TestZorvanHand::badInput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("sentence");
 
-    const QString oneArgument =
-        QStringLiteral("the hand must be one argument: put it in quotes, as in zorvan-hand "
-                       "\"123m 456p 789s 234s 5z +5z\"");
     const QString limit =
         QStringLiteral("the table limit must be a whole number from 1 to 65536, not \"%1\"");
     QTest::newRow("unknown option") << QStringList{"--east", declaredHand}
@@ -143,11 +141,10 @@ void TestZorvanHand::badInput_data()
                                     << "unknown option \"-x\" (zorvan-hand --help lists the "
                                        "options)";
     QTest::newRow("no hand") << QStringList{"--seat", "S"}
-                             << "no hand given: write its tiles as one argument, as in "
+                             << "no hand given: write its tiles, as in "
                                 "zorvan-hand \"123m 456p 789s 234s 5z +5z\"";
-    QTest::newRow("hand not quoted")
-        << QStringList{"[123m]", "[456p]", "[789s]", "[222z]", "5z", "+5z"} << oneArgument;
-    QTest::newRow("hand and a stray word") << QStringList{declaredHand, "East"} << oneArgument;
+    QTest::newRow("hand and a stray word")
+        << QStringList{declaredHand, "East"} << "unknown character \"E\"";
     QTest::newRow("limit 0") << QStringList{"--limit", "0", declaredHand} << limit.arg("0");
     QTest::newRow("limit 65537") << QStringList{"--limit", "65537", declaredHand}
                                  << limit.arg("65537");
@@ -391,6 +388,17 @@ void TestZorvanHand::spellings()
     const QJsonObject object = parseObject(result.out);
     QCOMPARE(object[QLatin1String("limit")].toInteger(-1), limit);
     QCOMPARE(numbers(object[QLatin1String("fanTiles")]), fanTiles);
+}
+
+// A hand typed without quotes comes as several arguments and reads as the quoted one.
+void TestZorvanHand::handInSeveralArguments()
+{
+    const Run quoted = run({QStringLiteral("--json"), declaredHand});
+    const Run words =
+        run(QStringList{QStringLiteral("--json")} + declaredHand.split(QLatin1Char(' ')));
+    QCOMPARE(words.status, 0);
+    QCOMPARE(words.out, quoted.out);
+    QVERIFY(parseObject(words.out).contains(QLatin1String("count")));
 }
 
 void TestZorvanHand::jsonKeysAndWorking()
