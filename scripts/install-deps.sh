@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-run}" in
 test)
-    # The benchmarks, the fuzzers, the checks of the desktop entry and the AppStream
-    # metadata, and dpkg-shlibdeps for the .deb's dependencies.
-    packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
+    # The benchmarks, the fuzzers, the checks of the desktop entry, the AppStream metadata
+    # and the manual page, and dpkg-shlibdeps for the .deb's dependencies.
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream groff-base
+        dpkg-dev)
     ;;
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.
