@@ -7,6 +7,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -16,6 +19,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextStream>
 
 #include "calculatorwindow.h"
 #include "explainedlabel.h"
@@ -30,6 +34,7 @@
 #include "shell.h"
 #include "testhelpers.h"
 #include "tilelabel.h"
+#include "zorvanhand.h"
 
 using Numbers = QList<int>;
 
@@ -51,18 +56,43 @@ void clickIndicator(QAbstractButton* button)
                       QPoint(button->height() / 2, button->height() / 2));
 }
 
-hand::Conditions conditionsOf(int seat, int round, const QStringList& boxes, int limit)
+// What `zorvan-hand --json` prints for the hand under the window's conditions.
+QJsonObject zorvanHand(const QString& typed, int seat, int round, const QStringList& boxes,
+                       const QString& limit, bool waits = false)
 {
-    hand::Conditions conditions;
-    conditions.seat = static_cast<hand::Wind>(seat);
-    conditions.round = static_cast<hand::Wind>(round);
-    conditions.selfDrawn = boxes.contains("SelfDrawn");
-    conditions.lastTile = boxes.contains("LastTile");
-    conditions.supplement = boxes.contains("SupplementTile");
-    conditions.robbingKong = boxes.contains("RobbingKong");
-    conditions.noFaTable = boxes.contains("NoFaTable");
-    conditions.tablelimit = limit;
-    return conditions;
+    const QStringList winds{"E", "S", "W", "N"};
+    QStringList arguments{"--json", "--seat", winds[seat], "--round", winds[round]};
+    if (!limit.isEmpty())
+        arguments << "--limit" << limit;
+    const QList<QPair<const char*, const char*>> options{{"SelfDrawn", "--self-drawn"},
+                                                         {"LastTile", "--last-tile"},
+                                                         {"SupplementTile", "--supplement"},
+                                                         {"RobbingKong", "--robbing-kong"},
+                                                         {"NoFaTable", "--no-fa-table"}};
+    for (const auto& [box, option] : options) {
+        if (boxes.contains(box) && !(waits && QLatin1String(box) == "SelfDrawn"))
+            arguments << option;
+    }
+    if (waits)
+        arguments << "--waits";
+    arguments << typed;
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int status = hand::runZorvanHand(arguments, outStream, errStream);
+    outStream.flush();
+    if (status != 0)
+        qWarning() << "zorvan-hand" << arguments << "exits with" << status << out << err;
+    return QJsonDocument::fromJson(out.toUtf8()).object();
+}
+
+Numbers numbersIn(const QJsonValue& array)
+{
+    Numbers numbers;
+    for (const QJsonValue& value : array.toArray())
+        numbers << value.toInt();
+    return numbers;
 }
 
 Numbers ticked(const BoxValues& boxes)
@@ -687,8 +717,9 @@ void TestHandWindow::waits()
     QFETCH(QString, firstName);
 
     typeHand(typed);
-    const hand::WaitsResult expected = hand::findWaits(typed.toStdString(), hand::Conditions{});
-    QCOMPARE(int(expected.waits.size()), waits.size());
+    // What zorvan-hand --waits --json lists for it.
+    const QJsonArray expected = zorvanHand(typed, 0, 0, {}, {}, true).value("waits").toArray();
+    QCOMPARE(int(expected.size()), waits.size());
     QVERIFY(!fillCalculatorButton()->isEnabled() && !fillFanCounterButton()->isEnabled());
     if (waits.isEmpty()) {
         QCOMPARE(result()->text(), QStringLiteral("not ready: no tile makes 4 sets and a pair"));
@@ -701,21 +732,22 @@ void TestHandWindow::waits()
     const QList<TileLabel*> shown = waitTiles();
     QCOMPARE(shown.size(), waits.size());
     for (int i = 0; i < waits.size(); ++i) {
-        const hand::Wait& wait = expected.waits[i];
+        const QJsonObject wait = expected[i].toObject();
+        const qint64 discard = wait["discard"].toObject()["value"].toInteger();
+        const qint64 selfDrawn = wait["selfDrawn"].toObject()["value"].toInteger();
+        QCOMPARE(wait["tile"].toString(), waits[i]);
         TileLabel* tile = shown[i];
         QCOMPARE(tile->objectName(), "Wait_" + waits[i]);
         QCOMPARE(tile->focusPolicy(), Qt::StrongFocus);
         QCOMPARE(tile->pixmap().toImage(), palette(waits[i])->pixmap().toImage());
-        QCOMPARE(tile->accessibleName(),
-                 QStringLiteral("%1 wins %2 on a discard, %3 self-picked")
-                     .arg(QString::fromStdString(hand::spokenFace(wait.face)))
-                     .arg(wait.discard.value)
-                     .arg(wait.selfDrawn.value));
+        QCOMPARE(tile->accessibleName(), QStringLiteral("%1 wins %2 on a discard, %3 self-picked")
+                                             .arg(palette(waits[i])->accessibleName())
+                                             .arg(discard)
+                                             .arg(selfDrawn));
         // Beneath it, both values, fully inside the window.
         auto* value = control<QLabel>("WaitValue_" + waits[i]);
         QVERIFY(value && value->isVisibleTo(m_window));
-        QCOMPARE(value->text(),
-                 QStringLiteral("%1\n%2").arg(wait.discard.value).arg(wait.selfDrawn.value));
+        QCOMPARE(value->text(), QStringLiteral("%1\n%2").arg(discard).arg(selfDrawn));
         QVERIFY(m_window->rect().contains(value->mapTo(m_window, value->rect().bottomRight())));
     }
     if (!firstName.isEmpty())
@@ -837,16 +869,14 @@ void TestHandWindow::fillCalculator()
     if (!overflow)
         QVERIFY(QTest::qWaitForWindowActive(m_calculator));
 
-    // What the engine gives for the same hand, conditions and limit (and so zorvan-hand).
-    const hand::HandResult engine =
-        hand::readHand(typed.toStdString(),
-                       conditionsOf(seat, round, boxes, limit.isEmpty() ? 500 : limit.toInt()));
-    QCOMPARE(ticked(engine.boxes), sheet);
-    QCOMPARE(engine.flowers, flowers);
-    QCOMPARE(engine.overflow, overflow);
+    // What zorvan-hand --json says of the same hand, conditions and limit.
+    const QJsonObject json = zorvanHand(typed, seat, round, boxes, limit);
+    QCOMPARE(numbersIn(json["boxes"]), sheet);
+    QCOMPARE(json["flowers"].toInt(), flowers);
+    QCOMPARE(json["overflow"].toBool(), overflow);
     if (!limit.isEmpty() && !overflow) {
-        QCOMPARE(label38, numbers(engine.count));
-        QCOMPARE(label37, numbers(engine.value));
+        QCOMPARE(label38, numbers(json["count"].toInteger()));
+        QCOMPARE(label37, numbers(json["value"].toInteger()));
     }
 }
 
@@ -966,16 +996,11 @@ void TestHandWindow::fillFanCounter()
     QCOMPARE(ticks, checks);
     QCOMPARE(numbered<QLabel>(window, "Label", 8)->text(), total);
 
-    // What the engine gives for the same hand and conditions.
-    const hand::HandResult engine =
-        hand::readHand(typed.toStdString(), conditionsOf(seat, round, boxes, 500));
-    Numbers enginePictures;
-    for (int n = 1; n <= 23; ++n) {
-        if (engine.fanTiles[n - 1])
-            enginePictures << n;
-    }
-    QCOMPARE(enginePictures, pictures);
-    QCOMPARE(numbers(engine.fans), total);
+    // What zorvan-hand --json says of the same hand and conditions.
+    const QJsonObject json = zorvanHand(typed, seat, round, boxes, {});
+    QCOMPARE(numbersIn(json["fanTiles"]), pictures);
+    QCOMPARE(numbersIn(json["fanBoxes"]), checks);
+    QCOMPARE(numbers(json["fans"].toInt()), total);
     window->close();
 }
 
