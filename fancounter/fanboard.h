@@ -168,4 +168,36 @@ inline constexpr std::array<ConditionBox, 11> conditionBoxes{{
     {11, 21, "Im playing a NO FA table", BoxEffect::NoFaTable, 0, 120, 2055, 2040, 2760},
 }};
 inline constexpr int lastCheck = 11;
-inline constexpr int noFaTableCheck = 11;
+
+// Check1 to Check11 and their labels each once, one table setting.
+constexpr bool eachBoxOnce()
+{
+    std::array<int, lastCheck + 1> checkUses{};
+    std::array<int, 22> labelUses{};
+    int tableSettings = 0;
+    for (const ConditionBox& box : conditionBoxes) {
+        if (box.check < 1 || box.check > lastCheck || ++checkUses[box.check] > 1)
+            return false;
+        if (box.label < 7 || box.label > 21 || ++labelUses[box.label] > 1)
+            return false;
+        tableSettings += box.effect == BoxEffect::NoFaTable ? 1 : 0;
+    }
+    for (const BoardRow& row : boardRows) {
+        if (row.captionLabel < 1 || row.captionLabel > 6 || ++labelUses[row.captionLabel] > 1)
+            return false;
+    }
+    return tableSettings == 1;
+}
+static_assert(eachBoxOnce(), "a fan counter box or label number is missing or used twice, or "
+                             "there is not exactly one table setting");
+
+// The box that sets the table to no FA; clearing the board leaves it as it is.
+constexpr const ConditionBox& noFaTableBox()
+{
+    for (const ConditionBox& box : conditionBoxes) {
+        if (box.effect == BoxEffect::NoFaTable)
+            return box;
+    }
+    return conditionBoxes.back();
+}
+inline constexpr int noFaTableCheck = noFaTableBox().check;
