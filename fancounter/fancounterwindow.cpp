@@ -1,5 +1,6 @@
 #include "fancounterwindow.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
+#include "tileimages.h"
 #include "tilelabel.h"
 #include "tilename.h"
 #include "twips.h"
@@ -25,14 +27,12 @@ namespace {
 
 using Kind = DesignedCaption::Kind;
 
-// The tile images are drawn at twice the tile's size so that they stay sharp when scaled.
+// A face's look at the tile's designed size, in as many pixels as the screen has.
 QPixmap tileImage(int face, bool selected)
 {
-    QPixmap image(QStringLiteral(":/tiles/%1-%2.jpg")
-                      .arg(QLatin1String(faceNames[face]),
-                           selected ? QLatin1String("selected") : QLatin1String("normal")));
-    image.setDevicePixelRatio(2);
-    return image;
+    const QSize size(twipsToPixels(tileWidthTwips), twipsToPixels(tileHeightTwips));
+    return ::tileImage(QLatin1String(faceNames[face]), selected, size,
+                       std::max<qreal>(1, qApp->devicePixelRatio()));
 }
 
 // Fixes a control's current colours so that colours given to the window do not reach it.

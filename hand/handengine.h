@@ -41,7 +41,7 @@ enum class SetKind { Chow, Pong, Kong };
 // A set declared in the notation: [...] exposed chow, pong or kong, (....) concealed kong.
 struct DeclaredSet {
     SetKind kind;
-    Face first; // the lowest face of a chow, the face of a pong or kong
+    Face first;     // the lowest face of a chow, the face of a pong or kong
     bool concealed; // only a kong can be concealed
     friend bool operator==(const DeclaredSet&, const DeclaredSet&) = default;
 };
@@ -114,7 +114,8 @@ struct HandResult {
     // The fan counter's board.
     TileSelection fanTiles{};
     FanBoxValues fanBoxes{};
-    // The figures, from countPoints / cappedValue / countFans.
+    // The figures, from countPoints / cappedValue / countFans. When the count overflows,
+    // `count` and `value` are 0 and the count's working ends on the overflow note.
     std::int32_t count = 0;
     std::int64_t value = 0;
     std::int32_t fans = 0;
@@ -133,7 +134,7 @@ struct HandResult {
 HandResult readHand(std::string_view text, const Conditions& conditions);
 HandResult scoreHand(const Hand& hand, const Conditions& conditions);
 
-// What a win on one tile would be worth.
+// What a win on one tile would be worth; on overflow `count` and `value` are 0.
 struct Worth {
     std::int32_t count = 0;
     std::int64_t value = 0;
@@ -156,5 +157,19 @@ struct WaitsResult {
 };
 WaitsResult findWaits(std::string_view text, const Conditions& conditions);
 WaitsResult findWaits(const Hand& hand, const Conditions& conditions);
+
+// How many tiles the hand has, a declared set counted as 3 and the winning tile included: 14
+// for a finished hand, 13 for a waiting one.
+int handSize(const Hand& hand);
+
+// Every reading of a finished hand with what it is worth, in the fixed order the choice falls
+// back on: by the pair's face, then by the sets from the lowest face (pongs before chows),
+// then the pair before the sets as the group the winning tile completed. Empty when
+// scoreHand refuses the hand.
+struct ScoredReading {
+    Reading reading;
+    Worth worth;
+};
+std::vector<ScoredReading> allReadings(const Hand& hand, const Conditions& conditions);
 
 } // namespace hand

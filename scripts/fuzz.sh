@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in tablelimit pointscount; do
+for target in tablelimit pointscount hand; do
     mkdir -p "$work/$target"
     status=0
     build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -print_final_stats=1 \

@@ -1,0 +1,361 @@
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "handengine.h"
+#include "tiles.h"
+
+namespace hand {
+
+namespace {
+
+using detail::isHonour;
+using detail::rankOf;
+using detail::suitOf;
+
+// Long enough for any hand written tile by tile with a blank between tiles; anything longer
+// is refused before it is read.
+constexpr std::size_t maxTextLength = 200;
+
+constexpr std::array<char, 4> suitLetters{'m', 'p', 's', 'z'};
+constexpr std::array<const char*, 3> suitNames{"Characters", "Dots", "Bamboo"};
+constexpr std::array<const char*, 7> honourNames{"East wind",  "South wind",   "West wind",
+                                                 "North wind", "White dragon", "Green dragon",
+                                                 "Red dragon"};
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Where a group of tile text ends.
+bool endsGroup(char c)
+{
+    return isBlank(c) || c == '[' || c == '(' || c == ']' || c == ')' || c == '+';
+}
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string unknownCharacter(char c)
+{
+    if (c > ' ' && c < 127)
+        return "unknown character " + quoted(std::string_view(&c, 1));
+    return "unknown character (code " + std::to_string(int(static_cast<unsigned char>(c))) + ")";
+}
+
+// Reads tile text such as "123m4p77z" or "12f", calling `onFace` and `onBonus` per tile; they
+// return an error sentence or the empty text. Returns the first error or the empty text.
+template <class OnFace, class OnBonus>
+std::string readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
+{
+    std::size_t digitsFrom = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c))
+            continue;
+        const bool suited = c == 'm' || c == 'p' || c == 's';
+        const bool bonus = c == 'f' || c == 'y';
+        if (!suited && !bonus && c != 'z')
+            return unknownCharacter(c);
+        const std::string_view digits = text.substr(digitsFrom, i - digitsFrom);
+        if (digits.empty())
+            return quoted(std::string_view(&c, 1)) + " has no digits before it";
+        const int highest = suited ? 9 : c == 'z' ? 7 : 4;
+        for (const char digit : digits) {
+            const int number = digit - '0';
+            if (number < 1 || number > highest)
+                return std::string{digit, c} + " is not a tile";
+            std::string error;
+            if (suited)
+                error = onFace(Face(9 * (c == 'p' ? 1 : c == 's' ? 2 : 0) + number - 1));
+            else if (c == 'z')
+                error = onFace(Face(firstHonour + number - 1));
+            else
+                error = onBonus((c == 'y' ? 4 : 0) + number - 1);
+            if (!error.empty())
+                return error;
+        }
+        digitsFrom = i + 1;
+    }
+    if (digitsFrom < text.size())
+        return quoted(text.substr(digitsFrom)) +
+               " has no suit letter: end it with m, p, s, z, f or y";
+    return {};
+}
+
+// A bracketed group: "[456m]", "[222z]", "[9999s]" exposed, "(1111p)" a concealed kong.
+std::string readDeclared(std::string_view group, Hand& hand)
+{
+    const bool concealed = group.front() == '(';
+    std::array<Face, 4> faces{};
+    int count = 0;
+    bool fits = true;
+    const std::string error = readTiles(
+        group.substr(1, group.size() - 2),
+        [&](Face face) {
+            if (count < int(faces.size()))
+                faces[count] = face;
+            else
+                fits = false;
+            ++count;
+            return std::string();
+        },
+        [&](int) {
+            fits = false;
+            return std::string();
+        });
+    if (!error.empty())
+        return error;
+    // Four faces at most: an insertion sort in place.
+    for (int i = 1; i < std::min(count, int(faces.size())); ++i) {
+        for (int j = i; j > 0 && faces[j - 1] > faces[j]; --j)
+            std::swap(faces[j - 1], faces[j]);
+    }
+    const bool alike = fits && count >= 3 &&
+                       std::all_of(faces.begin(), faces.begin() + count,
+                                   [&](Face face) { return face == faces[0]; });
+    if (concealed) {
+        if (!alike || count != 4)
+            return std::string(group) + " is not a kong: ( ) holds a concealed kong";
+        hand.declared.push_back({SetKind::Kong, faces[0], true});
+        return {};
+    }
+    if (alike) {
+        hand.declared.push_back({count == 4 ? SetKind::Kong : SetKind::Pong, faces[0], false});
+        return {};
+    }
+    if (fits && count == 3 && detail::canStartChow(faces[0]) && faces[1] == faces[0] + 1 &&
+        faces[2] == faces[0] + 2) {
+        hand.declared.push_back({SetKind::Chow, faces[0], false});
+        return {};
+    }
+    return std::string(group) + " is not a chow, pong or kong";
+}
+
+std::string setDigits(SetKind kind, Face first)
+{
+    std::string digits;
+    for (int n = 0; n < detail::setSize(kind); ++n)
+        digits += char('0' + rankOf(kind == SetKind::Chow ? first + n : first));
+    return digits + suitLetters[suitOf(first)];
+}
+
+} // namespace
+
+std::string faceText(Face face)
+{
+    if (face < 0 || face >= faceCount)
+        return "?";
+    return std::string{char('0' + rankOf(face)), suitLetters[suitOf(face)]};
+}
+
+std::string bonusText(int bonus)
+{
+    if (bonus < 0 || bonus >= bonusCount)
+        return "?";
+    return std::string{char('1' + bonus % 4), bonus < 4 ? 'f' : 'y'};
+}
+
+std::string spokenFace(Face face)
+{
+    if (face < 0 || face >= faceCount)
+        return "?";
+    if (isHonour(face))
+        return honourNames[face - firstHonour];
+    return std::string(suitNames[suitOf(face)]) + " " + std::to_string(rankOf(face));
+}
+
+std::string spokenBonus(int bonus)
+{
+    if (bonus < 0 || bonus >= bonusCount)
+        return "?";
+    return std::string(bonus < 4 ? "Flower " : "Season ") + std::to_string(bonus % 4 + 1);
+}
+
+ParsedHand parseHand(std::string_view text, WinningTile winningTile)
+{
+    ParsedHand parsed;
+    Hand& hand = parsed.hand;
+    if (text.size() > maxTextLength) {
+        parsed.error = "the hand is longer than " + std::to_string(maxTextLength) + " characters";
+        return parsed;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) {
+            parsed.error = "character " + std::to_string(i + 1) +
+                           " is not ASCII: write tiles as 123m, 55p, 7z";
+            return parsed;
+        }
+    }
+
+    auto onConcealed = [&hand](Face face) {
+        ++hand.concealed[face];
+        return std::string();
+    };
+    auto onBonus = [&hand](int bonus) {
+        if (hand.bonus[bonus])
+            return bonusText(bonus) + " is written twice: each flower and season is there once";
+        hand.bonus[bonus] = true;
+        return std::string();
+    };
+    bool anyTile = false;
+    std::size_t i = 0;
+    while (i < text.size() && parsed.error.empty()) {
+        const char c = text[i];
+        if (isBlank(c)) {
+            ++i;
+            continue;
+        }
+        if (c == ']' || c == ')') {
+            parsed.error = quoted(std::string_view(&c, 1)) + " without an opening " +
+                           quoted(c == ']' ? "[" : "(");
+            break;
+        }
+        std::size_t end = i + 1;
+        if (c == '[' || c == '(') {
+            while (end < text.size() && !endsGroup(text[end]))
+                ++end;
+            const char closer = c == '[' ? ']' : ')';
+            if (end == text.size() || text[end] != closer) {
+                parsed.error = std::string(text.substr(i, end - i)) + " has no closing " +
+                               quoted(std::string_view(&closer, 1));
+                break;
+            }
+            ++end;
+            parsed.error = readDeclared(text.substr(i, end - i), hand);
+        } else if (c == '+') {
+            while (end < text.size() && !endsGroup(text[end]))
+                ++end;
+            const std::string_view tile = text.substr(i + 1, end - i - 1);
+            if (hand.winning) {
+                parsed.error = "more than one winning tile: +" + faceText(*hand.winning) +
+                               " and +" + std::string(tile);
+                break;
+            }
+            if (tile.empty()) {
+                parsed.error = "a + without a tile: write the winning tile as +5p";
+                break;
+            }
+            int count = 0;
+            bool bonus = false;
+            Face face = 0;
+            parsed.error = readTiles(
+                tile,
+                [&](Face read) {
+                    face = read;
+                    ++count;
+                    return std::string();
+                },
+                [&](int) {
+                    bonus = true;
+                    return std::string();
+                });
+            if (parsed.error.empty() && bonus)
+                parsed.error =
+                    "+" + std::string(tile) + ": a flower or season is not a winning tile";
+            else if (parsed.error.empty() && count != 1)
+                parsed.error =
+                    "+" + std::string(tile) + " is not one tile: write the winning tile as +5p";
+            hand.winning = face;
+        } else {
+            while (end < text.size() && !endsGroup(text[end]))
+                ++end;
+            parsed.error = readTiles(text.substr(i, end - i), onConcealed, onBonus);
+        }
+        anyTile = true;
+        i = end;
+    }
+    if (parsed.error.empty() && !anyTile)
+        parsed.error = "the hand is empty";
+    if (parsed.error.empty())
+        parsed.error = detail::checkHand(hand, winningTile);
+    return parsed;
+}
+
+std::string writeHand(const Hand& hand)
+{
+    std::string text;
+    auto group = [&text](const std::string& written) {
+        if (written.empty())
+            return;
+        if (!text.empty())
+            text += ' ';
+        text += written;
+    };
+    std::string concealed;
+    for (int suit = 0; suit < int(suitLetters.size()); ++suit) {
+        std::string digits;
+        for (Face face = 9 * suit; face < std::min(9 * suit + 9, faceCount); ++face)
+            digits.append(hand.concealed[face], char('0' + rankOf(face)));
+        if (!digits.empty())
+            concealed += digits + suitLetters[suit];
+    }
+    group(concealed);
+    for (const DeclaredSet& set : hand.declared)
+        group((set.concealed ? "(" : "[") + setDigits(set.kind, set.first) +
+              (set.concealed ? ")" : "]"));
+    std::string bonus;
+    for (int kind = 0; kind < 2; ++kind) {
+        std::string digits;
+        for (int n = 0; n < 4; ++n) {
+            if (hand.bonus[4 * kind + n])
+                digits += char('1' + n);
+        }
+        if (!digits.empty())
+            bonus += digits + (kind == 0 ? 'f' : 'y');
+    }
+    group(bonus);
+    if (hand.winning)
+        group("+" + faceText(*hand.winning));
+    return text;
+}
+
+namespace detail {
+
+std::string checkHand(const Hand& hand, WinningTile winningTile)
+{
+    if (hand.declared.size() > 4)
+        return std::to_string(hand.declared.size()) + " declared sets: a hand has at most 4";
+    for (const DeclaredSet& set : hand.declared) {
+        const bool known = set.kind == SetKind::Chow ? canStartChow(set.first)
+                                                     : set.first >= 0 && set.first < faceCount;
+        if (!known)
+            return "a declared set is not a chow, pong or kong";
+        if (set.concealed && set.kind != SetKind::Kong)
+            return "a concealed declared set must be a kong";
+    }
+    if (hand.winning && (*hand.winning < 0 || *hand.winning >= faceCount))
+        return "the winning tile is not a tile";
+    std::array<int, faceCount> held{};
+    for (Face face = 0; face < faceCount; ++face)
+        held[face] = hand.concealed[face];
+    for (const DeclaredSet& set : hand.declared) {
+        for (int n = 0; n < setSize(set.kind); ++n)
+            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
+    }
+    if (hand.winning)
+        ++held[*hand.winning];
+    for (Face face = 0; face < faceCount; ++face) {
+        if (held[face] > 4)
+            return std::to_string(held[face]) + " tiles of " + faceText(face);
+    }
+    if (winningTile == WinningTile::Required && !hand.winning)
+        return "no winning tile: write it as +tile";
+    if (winningTile == WinningTile::Forbidden && hand.winning)
+        return "a waiting hand has no winning tile: leave out +" + faceText(*hand.winning);
+    return {};
+}
+
+} // namespace detail
+
+} // namespace hand
