@@ -87,10 +87,14 @@ std::vector<Window> openWindows()
 double filled(const QWidget* control, QString* caption)
 {
     const QFontMetrics metrics(control->font());
+    // The text's own width, its last partly covered pixel included.
+    const auto width = [&control](const QString& text) {
+        return std::ceil(QFontMetricsF(control->font()).horizontalAdvance(text));
+    };
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         *caption = label->text();
         const QRect room = label->contentsRect();
-        return std::max(double(metrics.horizontalAdvance(label->text())) / room.width(),
+        return std::max(width(label->text()) / room.width(),
                         double(metrics.height()) / room.height());
     }
     const auto* button = qobject_cast<const QPushButton*>(control);
@@ -102,7 +106,7 @@ double filled(const QWidget* control, QString* caption)
     const int margins =
         style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), button).width();
     const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
-    return std::max(double(metrics.horizontalAdvance(button->text()) + margins) / button->width(),
+    return std::max((width(button->text()) + margins) / button->width(),
                     double(metrics.height() + 2 * frame) / button->height());
 }
 
@@ -211,6 +215,14 @@ void TestDesignScale::everyCaptionFits()
         QVERIFY2(fullest >= 0.97, qPrintable(QStringLiteral("the fullest caption fills only "
                                                             "%1 % of its control")
                                                  .arg(fullest * 100)));
+
+    // The tiles and their image holders show their images at the size of their boxes.
+    for (int picture = 1; picture <= 53; ++picture) {
+        const auto* tile =
+            windows[1].client->findChild<QLabel*>(QStringLiteral("Picture%1").arg(picture));
+        QVERIFY(tile);
+        QCOMPARE(tile->pixmap().deviceIndependentSize(), QSizeF(tile->size()));
+    }
 
     // Every control and every client area is the design times the one scale, in all seven
     // windows; the rules stay one pixel thick. At the design's own size nothing moved.

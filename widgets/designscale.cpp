@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -41,32 +41,29 @@ QFont headingFont(QFont applicationFont)
     return applicationFont;
 }
 
-QSize captionNeeds(const DesignedCaption& caption, const QFont& applicationFont)
+double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applicationFont)
 {
-    const QFont font = caption.font == DesignedCaption::Font::Heading ? headingFont(applicationFont)
-                                                                      : applicationFont;
-    const QString text = QString::fromLatin1(caption.caption);
-    const QSize textSize = QFontMetrics(font).size(Qt::TextShowMnemonic, text);
-    if (caption.kind == DesignedCaption::Kind::Label)
-        return textSize;
-
+    const QFontMetricsF application(applicationFont);
+    const QFontMetricsF heading(headingFont(applicationFont));
     const QStyle* style = QApplication::style();
     // Without text in the option: some styles give labelled buttons a minimum width, which is
     // no margin.
     QStyleOptionButton option;
     option.features = QStyleOptionButton::None; // the buttons are not auto-default
-    option.fontMetrics = QFontMetrics(font);
-    const int width =
-        style->sizeFromContents(QStyle::CT_PushButton, &option, textSize, nullptr).width();
     const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, nullptr);
-    return {width, textSize.height() + 2 * frame};
-}
 
-double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applicationFont)
-{
     double scale = 1;
     for (const DesignedCaption& caption : captions) {
-        const QSize needs = captionNeeds(caption, applicationFont);
+        const QFontMetricsF& metrics =
+            caption.font == DesignedCaption::Font::Heading ? heading : application;
+        // Whole pixels, the last one partly covered included.
+        QSize needs(int(std::ceil(metrics.horizontalAdvance(QLatin1String(caption.caption)))),
+                    int(std::ceil(metrics.height())));
+        if (caption.kind == DesignedCaption::Kind::Button) {
+            needs.setWidth(
+                style->sizeFromContents(QStyle::CT_PushButton, &option, needs, nullptr).width());
+            needs.rheight() += 2 * frame;
+        }
         // At this scale the rounded size is exactly what the caption needs.
         scale = std::max(
             {scale, needs.width() * 15.0 / caption.width, needs.height() * 15.0 / caption.height});

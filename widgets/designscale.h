@@ -53,12 +53,8 @@ constexpr bool onWholePixels(std::span<const DesignedCaption> captions)
 // The headings' font: the family of the application font, bold, 9.75 point.
 QFont headingFont(QFont applicationFont);
 
-// The pixels a caption needs with this application font: the text, and for a button the
-// style's margin and frame on either side of it and the frame above and below it. (The design
-// leaves a button no more height than its frame and the text: 13 pixel text in 17 pixel
-// buttons.)
-QSize captionNeeds(const DesignedCaption& caption, const QFont& applicationFont);
-
 // The smallest design scale, at least 1, at which every caption fits its designed rectangle
-// with this application font.
+// with this application font: a label's text as it is, a button's text with the style's margin
+// and frame on either side of it and its frame above and below it. (The design leaves a button
+// no more height than that: 13 pixel text in 17 pixel buttons.)
 double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applicationFont);
