@@ -8,6 +8,7 @@
 #include "module1.h"
 #include "pointscount.h"
 #include "pointsworking.h"
+#include "windowscale.h"
 
 namespace {
 
@@ -67,6 +68,15 @@ void BM_FullRecount(benchmark::State& state)
         window.tonen();
 }
 BENCHMARK(BM_FullRecount);
+
+// Start-up measures every caption of both windows once, before the first window exists.
+void BM_DesignScaleFor(benchmark::State& state)
+{
+    const QFont font = QApplication::font();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designScaleFor(font));
+}
+BENCHMARK(BM_DesignScaleFor);
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "calculatordesign.h"
 #include "controls.h"
 #include "explainedlabel.h"
 #include "messages.h"
@@ -21,14 +22,8 @@
 
 namespace {
 
-constexpr int controlSize = 255; // boxes, counter label and the small buttons
-constexpr int boxSpacing = 240;
-constexpr int leftCaptionLeft = 120;
-constexpr int leftCaptionWidth = 2895;
-constexpr int leftBoxesLeft = 3120;
-constexpr int rightCaptionLeft = 4680;
-constexpr int rightCaptionWidth = 3135;
-constexpr int rightBoxesLeft = 7920;
+using Kind = DesignedCaption::Kind;
+
 constexpr int maxFlowers = 8;
 
 QString text(std::int64_t value)
@@ -84,15 +79,15 @@ void CalculatorWindow::fitClientArea()
 {
     const QWidget* bar = menuWidget();
     const int barHeight = bar ? bar->sizeHint().height() : 0;
-    resize(clientWidth, clientHeight + barHeight);
+    resize(twipsToPixels(calculatorClientWidth), twipsToPixels(calculatorClientHeight) + barHeight);
 }
 
-QLabel* CalculatorWindow::createLabel(const QString& name, const QString& caption, int left,
-                                      int top, int width, int height)
+QLabel* CalculatorWindow::createLabel(int number)
 {
-    auto* label = new QLabel(caption, centralWidget());
-    label->setObjectName(name);
-    label->setGeometry(twipsRect(left, top, width, height));
+    const DesignedCaption& design = calculatorCaption(Kind::Label, number);
+    auto* label = new QLabel(QString::fromLatin1(design.caption), centralWidget());
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
+    label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     return label;
 }
 
@@ -102,7 +97,7 @@ QLabel* CalculatorWindow::createResultLabel(const QString& name, int left, int w
     auto* label =
         new ExplainedLabel(centralWidget(), [this, working] { return workingText(working); });
     label->setObjectName(name);
-    label->setGeometry(twipsRect(left, 240, width, 255));
+    label->setGeometry(twipsRect(left, topLineTop, width, controlSize));
     return label;
 }
 
@@ -124,33 +119,32 @@ QCheckBox* CalculatorWindow::createCheck(int number, int left, int top)
     return box;
 }
 
-template <class Slot>
-QPushButton* CalculatorWindow::createButton(int number, const QString& caption, int left, int top,
-                                            int width, Slot slot)
+template <class Slot> QPushButton* CalculatorWindow::createButton(int number, Slot slot)
 {
-    QPushButton* button = createCommandButton(centralWidget(), number, caption,
-                                              twipsRect(left, top, width, controlSize),
-                                              [this, slot] { (this->*slot)(); });
+    const DesignedCaption& design = calculatorCaption(Kind::Button, number);
+    QPushButton* button =
+        createCommandButton(centralWidget(), number, QString::fromLatin1(design.caption),
+                            twipsRect(design.left, design.top, design.width, design.height),
+                            [this, slot] { (this->*slot)(); });
     m_commands[number] = button;
     return button;
 }
 
 void CalculatorWindow::createTopLine()
 {
-    constexpr int top = 240;
-    createLabel(QStringLiteral("Label1"), QStringLiteral("Table limit"), 0, top, 975);
+    createLabel(1);
     m_text1 = new QLineEdit(centralWidget());
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(twipsRect(1080, top, 975, 285));
+    m_text1->setGeometry(twipsRect(1080, topLineTop, 975, 285));
     m_text1->setAccessibleName(QStringLiteral("Table limit"));
     connect(m_text1, &QLineEdit::textChanged, this,
             [this] { runEventHandler([this] { Text1_Change(); }); });
-    createLabel(QStringLiteral("Label2"), QStringLiteral("Check when East"), 2280, top, 1455);
-    createCheck(eastBox, 3600, top)->setAccessibleName(QStringLiteral("Check when East"));
-    createLabel(QStringLiteral("Label4"), QStringLiteral("Zorvan! Points"), 3960, top, 975);
+    createLabel(2);
+    createCheck(eastBox, 3600, topLineTop)->setAccessibleName(QStringLiteral("Check when East"));
+    createLabel(4);
     m_label37 = createResultLabel(QStringLiteral("Label37"), 5040, 1095, WorkingOf::Value);
     m_label37->setAccessibleName(QStringLiteral("Zorvan! Points"));
-    createLabel(QStringLiteral("Label3"), QStringLiteral("Your hand is worth"), 6240, top, 1455);
+    createLabel(3);
     m_label38 = createResultLabel(QStringLiteral("Label38"), 7920, 855, WorkingOf::Count);
     m_label38->setAccessibleName(QStringLiteral("Your hand is worth"));
 }
@@ -158,24 +152,22 @@ void CalculatorWindow::createTopLine()
 void CalculatorWindow::createRows()
 {
     for (const SheetRow& row : handSheet) {
-        const bool left = row.column == SheetColumn::Left;
-        createLabel(QStringLiteral("Label%1").arg(row.captionLabel),
-                    QString::fromLatin1(row.caption), left ? leftCaptionLeft : rightCaptionLeft,
-                    row.topTwips, left ? leftCaptionWidth : rightCaptionWidth);
-        const int boxesLeft = left ? leftBoxesLeft : rightBoxesLeft;
+        createLabel(row.captionLabel);
+        const int boxesLeft = columnPlaces(row.column).boxesLeft;
         for (int n = 0; n < row.boxCount; ++n) {
             QCheckBox* box =
                 createCheck(row.firstBox + n, boxesLeft + boxSpacing * n, row.topTwips);
             box->setAccessibleName(boxAccessibleName(row, n));
         }
         if (row.effect == RowEffect::AddFlowers) {
-            createButton(4, QStringLiteral("--"), 7920, row.topTwips, controlSize,
-                         &CalculatorWindow::Command4_Click)
+            createButton(flowersDownButton, &CalculatorWindow::Command4_Click)
                 ->setAccessibleName(QStringLiteral("One flower or season less"));
-            m_label36 = createLabel(QStringLiteral("Label36"), {}, 8280, row.topTwips, controlSize);
+            m_label36 = new QLabel(centralWidget());
+            m_label36->setObjectName(QStringLiteral("Label%1").arg(flowersCountLabel));
+            m_label36->setGeometry(
+                twipsRect(flowersCountLeft, row.topTwips, controlSize, controlSize));
             m_label36->setAccessibleName(QStringLiteral("Flowers and seasons"));
-            createButton(5, QStringLiteral("+"), 8640, row.topTwips, controlSize,
-                         &CalculatorWindow::Command5_Click)
+            createButton(flowersUpButton, &CalculatorWindow::Command5_Click)
                 ->setAccessibleName(QStringLiteral("One flower or season more"));
         }
     }
@@ -185,8 +177,7 @@ void CalculatorWindow::createRows()
                                                      &CalculatorWindow::Command3_Click};
     for (const SheetRow& row : handSheet) {
         if (row.hintButton != 0)
-            createButton(row.hintButton, QStringLiteral("?"), row.hintLeftTwips, row.topTwips,
-                         controlSize, hints[row.hintButton])
+            createButton(row.hintButton, hints[row.hintButton])
                 ->setAccessibleName(
                     QStringLiteral("Hint on %1").arg(QString::fromLatin1(row.caption)));
     }
@@ -195,32 +186,44 @@ void CalculatorWindow::createRows()
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setGeometry(twipsToPixels(4560), twipsToPixels(840), 1, twipsToPixels(6960 - 840) + 1);
+    // One pixel wide at every scale, like the rules of the fan counter.
+    line->setGeometry(twipsToPixels(columnRuleLeft), twipsToPixels(columnRuleTop), 1,
+                      twipsToPixels(columnRuleBottom - columnRuleTop) + 1);
 }
 
 void CalculatorWindow::createBottomLine()
 {
-    constexpr int top = 6720;
-    createButton(6, QStringLiteral("Clear ALL"), 360, top, 1215, &CalculatorWindow::Command6_Click);
-    createButton(7, QStringLiteral("Clear all BUT table limit"), 2400, top, 1935,
-                 &CalculatorWindow::Command7_Click);
+    createButton(6, &CalculatorWindow::Command6_Click);
+    createButton(7, &CalculatorWindow::Command7_Click);
 }
 
 void CalculatorWindow::setTabOrder()
 {
-    // Text1 first, so that it holds the focus when the window opens.
-    std::vector<QWidget*> order{m_text1};
-    for (int n = 1; n <= 53; ++n) {
-        if (isSheetBox(n))
+    // Text1 first, so that it holds the focus when the window opens. Then the left column's
+    // boxes top to bottom and its hint buttons after them; in the right column each row's
+    // boxes are followed by what else the row holds.
+    std::vector<QWidget*> order{m_text1, m_checks[eastBox]};
+    auto addBoxes = [&](const SheetRow& row) {
+        for (int n = row.firstBox; n < row.firstBox + row.boxCount; ++n)
             order.push_back(m_checks[n]);
+    };
+    for (const SheetRow& row : handSheet) {
+        if (row.column == SheetColumn::Left)
+            addBoxes(row);
     }
-    order.insert(order.end(),
-                 {m_commands[1], m_commands[2], m_checks[54], m_checks[55], m_commands[3]});
-    for (int n = 56; n <= 60; ++n)
-        order.push_back(m_checks[n]);
-    order.insert(order.end(), {m_commands[4], m_commands[5]});
-    for (int n = 61; n <= lastBox; ++n)
-        order.push_back(m_checks[n]);
+    for (const SheetRow& row : handSheet) {
+        if (row.column == SheetColumn::Left && row.hintButton != 0)
+            order.push_back(m_commands[row.hintButton]);
+    }
+    for (const SheetRow& row : handSheet) {
+        if (row.column != SheetColumn::Right)
+            continue;
+        addBoxes(row);
+        if (row.hintButton != 0)
+            order.push_back(m_commands[row.hintButton]);
+        if (row.effect == RowEffect::AddFlowers)
+            order.insert(order.end(), {m_commands[flowersDownButton], m_commands[flowersUpButton]});
+    }
     order.insert(order.end(), {m_commands[6], m_commands[7]});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -17,9 +17,6 @@ class CalculatorWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int clientWidth = 608;
-    static constexpr int clientHeight = 473;
-
     explicit CalculatorWindow(QWidget* parent = nullptr);
 
     // Recounts the sheet and rewrites both results; does nothing while no table limit is
@@ -32,7 +29,8 @@ public:
     // Back to the base count, shown, with the focus in the table-limit box.
     void init();
 
-    // Sizes the window so that the client area below the menu bar is 608 x 473.
+    // Sizes the window so that the client area below the menu bar is as designed (608 x 473
+    // at a design scale of 1).
     void fitClientArea();
 
     BoxValues boxValues() const;
@@ -62,13 +60,10 @@ private:
     void createRows();
     void createBottomLine();
     void setTabOrder();
-    QLabel* createLabel(const QString& name, const QString& caption, int left, int top, int width,
-                        int height = 255);
+    QLabel* createLabel(int number);
     QLabel* createResultLabel(const QString& name, int left, int width, WorkingOf working);
     QCheckBox* createCheck(int number, int left, int top);
-    template <class Slot>
-    QPushButton* createButton(int number, const QString& caption, int left, int top, int width,
-                              Slot slot);
+    template <class Slot> QPushButton* createButton(int number, Slot slot);
     void showFlowerCount();
 
     QLineEdit* m_text1 = nullptr;

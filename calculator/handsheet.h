@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The hand sheet, one entry per row: what the row looks like and what its boxes do to the
@@ -69,9 +70,69 @@ inline constexpr std::array<SheetRow, 30> handSheet{{
 // Check boxes are numbered 1 to 72 without 51; Check1 is the East box.
 inline constexpr int eastBox = 1;
 inline constexpr int lastBox = 72;
-inline constexpr bool isSheetBox(int number)
+inline constexpr int missingBox = 51;
+
+// The rows' boxes follow on from Check2 to Check72 in counting order, each row's run where the
+// row before it ends, with the one gap the design has.
+constexpr bool boxesFollowOn()
 {
-    return number >= 1 && number <= lastBox && number != 51;
+    int next = eastBox + 1;
+    for (const SheetRow& row : handSheet) {
+        if (row.effect == RowEffect::AddFlowers) {
+            if (row.boxCount != 0 || row.firstBox != 0)
+                return false;
+            continue;
+        }
+        if (row.firstBox == missingBox + 1 && next == missingBox)
+            next = missingBox + 1;
+        if (row.boxCount < 1 || row.firstBox != next ||
+            (row.firstBox <= missingBox && missingBox < row.firstBox + row.boxCount))
+            return false;
+        next = row.firstBox + row.boxCount;
+    }
+    return next == lastBox + 1;
+}
+static_assert(boxesFollowOn(), "a row of the hand sheet has a box too many or too few, or a box "
+                               "number that does not follow on from the row before");
+
+// The left column first, each column top to bottom; caption labels and hint buttons used once.
+constexpr bool rowsInCountingOrder()
+{
+    std::array<int, 40> labelUses{};
+    std::array<int, 8> hintUses{};
+    for (std::size_t i = 0; i < handSheet.size(); ++i) {
+        const SheetRow& row = handSheet[i];
+        if (i > 0) {
+            const SheetRow& above = handSheet[i - 1];
+            if (above.column == SheetColumn::Right && row.column == SheetColumn::Left)
+                return false;
+            if (above.column == row.column && above.topTwips >= row.topTwips)
+                return false;
+        }
+        if (row.captionLabel < 5 || row.captionLabel > 35 || ++labelUses[row.captionLabel] > 1)
+            return false;
+        if (row.hintButton != 0 && (row.hintButton > 3 || ++hintUses[row.hintButton] > 1))
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInCountingOrder(), "the hand sheet's rows are out of order, or a caption label "
+                                     "or hint button is used twice");
+
+// Which numbers are check boxes of the sheet, read off the rows.
+inline constexpr std::array<bool, lastBox + 1> sheetBoxes = [] {
+    std::array<bool, lastBox + 1> boxes{};
+    boxes[eastBox] = true;
+    for (const SheetRow& row : handSheet) {
+        for (int n = row.firstBox; n < row.firstBox + row.boxCount; ++n)
+            boxes[n] = true;
+    }
+    return boxes;
+}();
+
+constexpr bool isSheetBox(int number)
+{
+    return number >= 1 && number <= lastBox && sheetBoxes[number];
 }
 
 // Box values indexed by check box number; only the value 1 counts as ticked.

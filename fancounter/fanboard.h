@@ -146,7 +146,7 @@ struct ConditionBox {
     BoxEffect effect;
     int fans;
     int labelLeftTwips;
-    int labelWidthTwips;
+    int labelWidthTwips; // 0 where the design leaves it open: the label reaches the next control
     int checkLeftTwips;
     int topTwips;
     int checkHeightTwips = 255;
@@ -155,17 +155,49 @@ struct ConditionBox {
 // The right-hand column top to bottom, which is also the order the count adds them in, then
 // the table setting on the left.
 inline constexpr std::array<ConditionBox, 11> conditionBoxes{{
-    {1, 9, "All Pungs", BoxEffect::AddFans, 3, 4440, 840, 5400, 960},
-    {2, 10, "All Chows", BoxEffect::AddFans, 1, 4440, 840, 5400, 1320},
-    {3, 11, "Semi Pure", BoxEffect::AddFans, 3, 4440, 840, 5400, 1680},
-    {4, 12, "Pure", BoxEffect::AddFans, 6, 4440, 840, 5400, 2040},
-    {6, 14, "All Terminals", BoxEffect::MaximumHand, 0, 4440, 840, 5400, 2400},
-    {7, 15, "All Honors", BoxEffect::MaximumHand, 0, 4440, 840, 5400, 2760},
-    {10, 18, "Last tile", BoxEffect::AddFans, 1, 4560, 720, 5400, 3720},
-    {5, 13, "Self Pick", BoxEffect::AddFans, 1, 4440, 840, 5400, 4080},
-    {8, 16, "MJ on Suplement tile", BoxEffect::AddFans, 1, 3600, 1680, 5400, 4440, 195},
-    {9, 17, "MJ on robbing kong", BoxEffect::AddFans, 1, 3600, 1680, 5400, 4800},
+    {1, 9, "All Pungs", BoxEffect::AddFans, 3, 4440, 0, 5400, 960},
+    {2, 10, "All Chows", BoxEffect::AddFans, 1, 4440, 0, 5400, 1320},
+    {3, 11, "Semi Pure", BoxEffect::AddFans, 3, 4440, 0, 5400, 1680},
+    {4, 12, "Pure", BoxEffect::AddFans, 6, 4440, 0, 5400, 2040},
+    {6, 14, "All Terminals", BoxEffect::MaximumHand, 0, 4440, 0, 5400, 2400},
+    {7, 15, "All Honors", BoxEffect::MaximumHand, 0, 4440, 0, 5400, 2760},
+    {10, 18, "Last tile", BoxEffect::AddFans, 1, 4560, 0, 5400, 3720},
+    {5, 13, "Self Pick", BoxEffect::AddFans, 1, 4440, 0, 5400, 4080},
+    {8, 16, "MJ on Suplement tile", BoxEffect::AddFans, 1, 3600, 0, 5400, 4440, 195},
+    {9, 17, "MJ on robbing kong", BoxEffect::AddFans, 1, 3600, 0, 5400, 4800},
     {11, 21, "Im playing a NO FA table", BoxEffect::NoFaTable, 0, 120, 2055, 2040, 2760},
 }};
 inline constexpr int lastCheck = 11;
-inline constexpr int noFaTableCheck = 11;
+
+// Check1 to Check11 and their labels each once, one table setting.
+constexpr bool eachBoxOnce()
+{
+    std::array<int, lastCheck + 1> checkUses{};
+    std::array<int, 22> labelUses{};
+    int tableSettings = 0;
+    for (const ConditionBox& box : conditionBoxes) {
+        if (box.check < 1 || box.check > lastCheck || ++checkUses[box.check] > 1)
+            return false;
+        if (box.label < 7 || box.label > 21 || ++labelUses[box.label] > 1)
+            return false;
+        tableSettings += box.effect == BoxEffect::NoFaTable ? 1 : 0;
+    }
+    for (const BoardRow& row : boardRows) {
+        if (row.captionLabel < 1 || row.captionLabel > 6 || ++labelUses[row.captionLabel] > 1)
+            return false;
+    }
+    return tableSettings == 1;
+}
+static_assert(eachBoxOnce(), "a fan counter box or label number is missing or used twice, or "
+                             "there is not exactly one table setting");
+
+// The box that sets the table to no FA; clearing the board leaves it as it is.
+constexpr const ConditionBox& noFaTableBox()
+{
+    for (const ConditionBox& box : conditionBoxes) {
+        if (box.effect == BoxEffect::NoFaTable)
+            return box;
+    }
+    return conditionBoxes.back();
+}
+inline constexpr int noFaTableCheck = noFaTableBox().check;

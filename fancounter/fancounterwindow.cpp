@@ -10,7 +10,9 @@
 #include <QPushButton>
 
 #include "controls.h"
+#include "designscale.h"
 #include "explainedlabel.h"
+#include "fancounterdesign.h"
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
@@ -23,7 +25,7 @@ static_assert(tileCount == Module1::tileCount);
 
 namespace {
 
-constexpr int controlSize = 255; // boxes, right-hand labels and the "?" button
+using Kind = DesignedCaption::Kind;
 
 // A face's look at the tile's designed size, in as many pixels as the screen has.
 QPixmap tileImage(int face, bool selected)
@@ -67,28 +69,30 @@ FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
     createBoxes();
     createButtons();
     setTabOrder();
-    resize(clientWidth, clientHeight);
+    resize(twipsToPixels(fanCounterClientWidth), twipsToPixels(fanCounterClientHeight));
 
     Form_Load();
 }
 
-QLabel* FanCounterWindow::createLabel(int number, const QString& caption, int left, int top,
-                                      int width, int height)
+QLabel* FanCounterWindow::createLabel(int number)
 {
-    auto* label = new QLabel(caption, this);
+    const DesignedCaption& design = fanCounterCaption(Kind::Label, number);
+    auto* label = new QLabel(QString::fromLatin1(design.caption), this);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setGeometry(twipsRect(left, top, width, height));
+    label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (design.font == DesignedCaption::Font::Heading)
+        label->setFont(headingFont(label->font()));
     m_labels[number] = label;
     return label;
 }
 
-template <class Slot>
-QPushButton* FanCounterWindow::createButton(int number, const QString& caption, int left, int top,
-                                            int width, Slot slot)
+template <class Slot> QPushButton* FanCounterWindow::createButton(int number, Slot slot)
 {
+    const DesignedCaption& design = fanCounterCaption(Kind::Button, number);
     QPushButton* button =
-        createCommandButton(this, number, caption, twipsRect(left, top, width, controlSize),
+        createCommandButton(this, number, QString::fromLatin1(design.caption),
+                            twipsRect(design.left, design.top, design.width, design.height),
                             [this, slot] { (this->*slot)(); });
     m_commands[number] = button;
     return button;
@@ -97,25 +101,19 @@ QPushButton* FanCounterWindow::createButton(int number, const QString& caption, 
 void FanCounterWindow::createLabels()
 {
     for (const BoardRow& row : boardRows)
-        createLabel(row.captionLabel, QString::fromLatin1(row.caption), rowCaptionLeftTwips,
-                    row.captionTopTwips, rowCaptionWidthTwips, rowCaptionHeightTwips);
-    createLabel(7, QStringLiteral("Your FANS"), 4080, 240, 975);
+        createLabel(row.captionLabel);
+    createLabel(7);
     // The total explains itself: hovering lists each fan counted.
     auto* total = new ExplainedLabel(this, [this] { return fanWorkingText(); });
-    total->setObjectName(QStringLiteral("Label8"));
-    total->setGeometry(twipsRect(5160, 240, 735, 255));
+    total->setObjectName(QStringLiteral("Label%1").arg(totalLabel));
+    total->setGeometry(twipsRect(totalLeft, totalTop, totalWidth, fanControlSize));
     total->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     total->setAccessibleName(QStringLiteral("Your FANS"));
-    m_labels[8] = total;
-    QLabel* heading = createLabel(19, QStringLiteral("Your Hand Contains"), 4080, 600, 2535);
-    QFont bold = heading->font();
-    bold.setPointSizeF(9.75);
-    bold.setBold(true);
-    heading->setFont(bold);
-    createLabel(20, QStringLiteral("You MJ with"), 4080, 3360, 2535)->setFont(bold);
+    m_labels[totalLabel] = total;
+    createLabel(handContainsLabel);
+    createLabel(mahJongWithLabel);
     for (const ConditionBox& box : conditionBoxes)
-        createLabel(box.label, QString::fromLatin1(box.caption), box.labelLeftTwips, box.topTwips,
-                    box.labelWidthTwips);
+        createLabel(box.label);
 }
 
 void FanCounterWindow::createLines()
@@ -170,7 +168,7 @@ void FanCounterWindow::createBoxes()
         auto* check = new QCheckBox(this);
         check->setObjectName(QStringLiteral("Check%1").arg(box.check));
         check->setGeometry(
-            twipsRect(box.checkLeftTwips, box.topTwips, controlSize, box.checkHeightTwips));
+            twipsRect(box.checkLeftTwips, box.topTwips, fanControlSize, box.checkHeightTwips));
         const int number = box.check;
         // The program's own changes raise the handler too; clearing relies on it.
         if (box.effect == BoxEffect::MaximumHand) {
@@ -189,9 +187,9 @@ void FanCounterWindow::createBoxes()
 
 void FanCounterWindow::createButtons()
 {
-    createButton(1, QStringLiteral("CLEAR ALL"), 240, 120, 1095, &FanCounterWindow::Command1_Click)
+    createButton(1, &FanCounterWindow::Command1_Click)
         ->setAccessibleName(QStringLiteral("Clear all tiles and conditions"));
-    createButton(2, QStringLiteral("?"), 5760, 4440, controlSize, &FanCounterWindow::Command2_Click)
+    createButton(2, &FanCounterWindow::Command2_Click)
         ->setAccessibleName(QStringLiteral("Hint on MJ on Suplement tile"));
 }
 
@@ -280,8 +278,9 @@ void FanCounterWindow::takeOverCalculatorColours()
     const QColor background = source.color(QPalette::Window);
     const QColor text = source.color(QPalette::WindowText);
 
-    keepOwnColours(m_labels[21]);
-    keepOwnColours(m_checks[noFaTableCheck]);
+    const ConditionBox& table = noFaTableBox();
+    keepOwnColours(m_labels[table.label]);
+    keepOwnColours(m_checks[table.check]);
     for (int number = 1; number <= 2; ++number)
         keepOwnColours(m_commands[number]);
     for (int picture = 1; picture <= lastHolder; ++picture)
@@ -289,11 +288,16 @@ void FanCounterWindow::takeOverCalculatorColours()
                                             : m_holders[picture]);
 
     setColour(this, QPalette::Window, background);
+    // Every label, then every box, in number order; the table setting keeps its own.
     std::vector<QWidget*> controls;
-    for (int number = 1; number <= 20; ++number)
-        controls.push_back(m_labels[number]);
-    for (int number = 1; number <= 10; ++number)
-        controls.push_back(m_checks[number]);
+    for (std::size_t number = 1; number < m_labels.size(); ++number) {
+        if (m_labels[number] && int(number) != table.label)
+            controls.push_back(m_labels[number]);
+    }
+    for (int number = 1; number <= lastCheck; ++number) {
+        if (number != table.check)
+            controls.push_back(m_checks[number]);
+    }
     for (QWidget* control : controls) {
         control->setAutoFillBackground(true);
         setColour(control, QPalette::Window, background);
@@ -352,9 +356,9 @@ void FanCounterWindow::Command1_Click()
     // Each tile's own click shows its normal look and empties its flag, whatever it showed.
     for (int picture = 1; picture <= tileCount; ++picture)
         Picture_Click(picture);
-    // Each box cleared here raises its own click handling.
-    for (int number = 1; number <= 10; ++number) {
-        if (m_checks[number]->isChecked())
+    // Each box cleared here raises its own click handling. The table setting stays.
+    for (int number = 1; number <= lastCheck; ++number) {
+        if (number != noFaTableCheck && m_checks[number]->isChecked())
             m_checks[number]->setChecked(false);
     }
 }

@@ -17,9 +17,6 @@ class FanCounterWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int clientWidth = 442;
-    static constexpr int clientHeight = 353;
-
     explicit FanCounterWindow(QWidget* parent = nullptr);
 
     // Counts the board and the boxes into Module1::fancount and shows it beside "Your FANS".
@@ -53,11 +50,8 @@ private:
     void createButtons();
     void createLines();
     void setTabOrder();
-    QLabel* createLabel(int number, const QString& caption, int left, int top, int width,
-                        int height = 255);
-    template <class Slot>
-    QPushButton* createButton(int number, const QString& caption, int left, int top, int width,
-                              Slot slot);
+    QLabel* createLabel(int number);
+    template <class Slot> QPushButton* createButton(int number, Slot slot);
     void showLook(int picture, bool selected);
     void takeOverCalculatorColours();
 

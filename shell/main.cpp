@@ -7,6 +7,8 @@
 #include "calculatorwindow.h"
 #include "shell.h"
 #include "startupprobe.h"
+#include "twips.h"
+#include "windowscale.h"
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +17,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry, whose icon the desktop shows large.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
+    // Every window draws its design at the scale at which the system font's captions fit.
+    setDesignScale(designScaleFor(QApplication::font()));
 
     // The load handler runs as the window is created; the focus starts in the table limit.
     QPointer<CalculatorWindow> calculator = new CalculatorWindow;

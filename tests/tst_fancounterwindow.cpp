@@ -207,7 +207,8 @@ void TestFanCounterWindow::geometry_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
 
-    // Twips divided by 15.
+    // Twips divided by 15. The labels whose width the design leaves open reach the next
+    // control on their line (the boxes at 360, Label8 at 344) or the window's edge.
     QTest::newRow("first prevailing wind") << "Picture1" << QRect(96, 32, 33, 41);
     QTest::newRow("last seat wind") << "Picture8" << QRect(216, 80, 33, 41);
     QTest::newRow("South pong") << "Picture10" << QRect(136, 136, 33, 41);
@@ -220,10 +221,13 @@ void TestFanCounterWindow::geometry_data()
     QTest::newRow("dragon caption") << "Label4" << QRect(8, 312, 81, 25);
     QTest::newRow("seasons caption") << "Label6" << QRect(8, 264, 81, 25);
     QTest::newRow("total") << "Label8" << QRect(344, 16, 49, 17);
-    QTest::newRow("bold heading") << "Label19" << QRect(272, 40, 169, 17);
-    QTest::newRow("All Pungs caption") << "Label9" << QRect(296, 64, 56, 17);
-    QTest::newRow("Last tile caption") << "Label18" << QRect(304, 248, 48, 17);
-    QTest::newRow("robbing kong caption") << "Label17" << QRect(240, 320, 112, 17);
+    QTest::newRow("Your FANS") << "Label7" << QRect(272, 16, 72, 17);
+    QTest::newRow("bold heading") << "Label19" << QRect(272, 40, 170, 17);
+    QTest::newRow("second bold heading") << "Label20" << QRect(272, 224, 170, 17);
+    QTest::newRow("All Pungs caption") << "Label9" << QRect(296, 64, 64, 17);
+    QTest::newRow("Last tile caption") << "Label18" << QRect(304, 248, 56, 17);
+    QTest::newRow("Suplement tile caption") << "Label16" << QRect(240, 296, 120, 17);
+    QTest::newRow("robbing kong caption") << "Label17" << QRect(240, 320, 120, 17);
     QTest::newRow("no-FA caption") << "Label21" << QRect(8, 184, 137, 17);
     QTest::newRow("All Pungs") << "Check1" << QRect(360, 64, 17, 17);
     QTest::newRow("All Honors") << "Check7" << QRect(360, 184, 17, 17);

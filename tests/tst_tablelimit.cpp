@@ -35,6 +35,8 @@ void TestTableLimit::readings_data()
     QTest::newRow("just above a half")
         << "2.5000000000000000000001" << 2.5 << true << 3 << Action::Store;
     QTest::newRow("2.4999") << "2.4999" << 2.4999 << true << 2 << Action::Store;
+    QTest::newRow("2.51 is above the half") << "2.51" << 2.51 << true << 3 << Action::Store;
+    QTest::newRow("-0.51 is below the half") << "-0.51" << -0.51 << true << -1 << Action::Store;
     QTest::newRow("0.5") << "0.5" << 0.5 << true << 0 << Action::Store;
     QTest::newRow("1.5") << "1.5" << 1.5 << true << 2 << Action::Store;
     QTest::newRow("exponent") << "1e3" << 1000.0 << true << 1000 << Action::Store;

@@ -80,6 +80,10 @@ void TestWorking::countWorking_data()
     QTest::newRow("replacement last")
         << BoxList{59} << 0 << 300
         << QStringList{"20 base", "all terminals: replaced by the table limit 300", "= 300"};
+    QTest::newRow("flowers last end on one total line")
+        << BoxList{2, 54} << 2 << 500
+        << QStringList{"20 base", "+2 open pong 2-8", "x2 all pongs = 44",
+                       "+8 flowers and seasons (2) = 52"};
     QTest::newRow("pure and FA kong")
         << BoxList{57, 63} << 0 << 500
         << QStringList{"20 base", "x8 pure = 160", "x8 FA kong = 1280"};

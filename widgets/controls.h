@@ -7,12 +7,6 @@
 #include "messages.h"
 #include "twips.h"
 
-// A control's place and size, designed in twips.
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
 // A command button named after its designer name, Command<number>, whose clicks run
 // `handler` as an event handler (no error escapes into the event loop).
 template <class Handler>

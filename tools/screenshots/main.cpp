@@ -16,6 +16,8 @@
 #include "applicationicon.h"
 #include "calculatorwindow.h"
 #include "shell.h"
+#include "twips.h"
+#include "windowscale.h"
 
 namespace {
 
@@ -126,6 +128,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication::setWindowIcon(applicationIcon());
+    setDesignScale(designScaleFor(QApplication::font()));
 
     auto calculator = std::make_unique<CalculatorWindow>();
     Shell shell(calculator.get());

@@ -1,0 +1,330 @@
+#include <cmath>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include "calculatorwindow.h"
+#include "dialogdesign.h"
+#include "fancounterwindow.h"
+#include "infodialog.h"
+#include "module1.h"
+#include "twips.h"
+#include "windowscale.h"
+
+namespace {
+
+// The fonts a new user meets: the desktops' defaults, a large-print setting, and one as small
+// as the design's own, at which nothing may move.
+struct FontCase {
+    const char* family; // nullptr: the platform's default font
+    double points;
+    bool designSize; // small enough that the scale must stay exactly 1
+};
+
+const FontCase fontCases[] = {
+    {nullptr, 0, false},          {"Noto Sans", 10, false},      {"Cantarell", 11, false},
+    {"DejaVu Sans", 10, false},   {"Liberation Sans", 9, false}, {"Noto Sans", 14, false},
+    {"Liberation Sans", 7, true},
+};
+
+// The windows under test, each with the place of every control in it.
+struct Window {
+    QString name;
+    QWidget* client; // the controls' parent: the client area
+    std::unique_ptr<QWidget> owner;
+};
+
+using Geometry = std::map<QString, QRect>; // "Form3/Picture9" -> rect
+
+// Each window's controls, keyed by window and control name, and the client area's size.
+Geometry geometryOf(const std::vector<Window>& windows)
+{
+    Geometry geometry;
+    for (const Window& window : windows) {
+        geometry[window.name] = QRect(QPoint(0, 0), window.client->size());
+        const auto controls = window.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+            if (!control->objectName().isEmpty())
+                geometry[window.name + '/' + control->objectName()] = control->geometry();
+        }
+    }
+    return geometry;
+}
+
+std::vector<Window> openWindows()
+{
+    Module1::reset();
+    std::vector<Window> windows;
+    auto* calculator = new CalculatorWindow;
+    windows.push_back({QStringLiteral("Form1"), calculator->centralWidget(),
+                       std::unique_ptr<QWidget>(calculator)});
+    auto* fanCounter = new FanCounterWindow;
+    windows.push_back({QStringLiteral("Form3"), fanCounter, std::unique_ptr<QWidget>(fanCounter)});
+    for (const DialogDesign& design : dialogDesigns) {
+        auto* dialog = new InfoDialog(design);
+        windows.push_back(
+            {QString::fromLatin1(design.name), dialog, std::unique_ptr<QWidget>(dialog)});
+    }
+    for (const Window& window : windows)
+        window.owner->show();
+    return windows;
+}
+
+// How much of its control a caption fills, in its tighter direction; above 1 it is cut.
+// Labels have no margins; a button's text needs the style's margin and frame on either side,
+// and fits inside the frame above and below.
+double filled(const QWidget* control, QString* caption)
+{
+    const QFontMetrics metrics(control->font());
+    // The text's own width, its last partly covered pixel included.
+    const auto width = [&control](const QString& text) {
+        return std::ceil(QFontMetricsF(control->font()).horizontalAdvance(text));
+    };
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        *caption = label->text();
+        const QRect room = label->contentsRect();
+        return std::max(width(label->text()) / room.width(),
+                        double(metrics.height()) / room.height());
+    }
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    *caption = button->text();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.features = QStyleOptionButton::None;
+    const QStyle* style = button->style();
+    const int margins =
+        style->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), button).width();
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+    return std::max((width(button->text()) + margins) / button->width(),
+                    double(metrics.height() + 2 * frame) / button->height());
+}
+
+} // namespace
+
+class TestDesignScale : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void everyCaptionFits_data();
+    void everyCaptionFits();
+    void designedRectangles_data();
+    void designedRectangles();
+    void scaleNeverShrinks_data();
+    void scaleNeverShrinks();
+
+private:
+    QFont m_systemFont;
+    Geometry m_designed; // at a scale of 1
+};
+
+void TestDesignScale::initTestCase()
+{
+    m_systemFont = QApplication::font();
+    setDesignScale(1);
+    m_designed = geometryOf(openWindows());
+}
+
+void TestDesignScale::cleanup()
+{
+    QApplication::setFont(m_systemFont);
+    setDesignScale(1);
+}
+
+void TestDesignScale::everyCaptionFits_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<bool>("designSize");
+    for (const FontCase& fontCase : fontCases) {
+        QFont font = m_systemFont;
+        QString name = QStringLiteral("system default (%1 %2 pt)")
+                           .arg(QFontInfo(font).family())
+                           .arg(font.pointSizeF());
+        if (fontCase.family) {
+            font = QFont(QString::fromLatin1(fontCase.family));
+            font.setPointSizeF(fontCase.points);
+            name = QStringLiteral("%1 %2").arg(font.family()).arg(fontCase.points);
+        }
+        QTest::newRow(qPrintable(name)) << font << fontCase.designSize;
+    }
+}
+
+void TestDesignScale::everyCaptionFits()
+{
+    QFETCH(QFont, font);
+    QFETCH(bool, designSize);
+    // Missing fonts would quietly be replaced by others: no skipping, say what to install.
+    QVERIFY2(font == m_systemFont || QFontInfo(font).family() == font.family(),
+             qPrintable(QStringLiteral("The font family \"%1\" is not installed: "
+                                       "scripts/install-deps.sh test installs it "
+                                       "(fonts-noto-core, fonts-cantarell, fonts-liberation2).")
+                            .arg(font.family())));
+
+    QApplication::setFont(font);
+    const double scale = designScaleFor(font);
+    setDesignScale(scale);
+    QVERIFY(scale >= 1);
+    if (designSize)
+        QCOMPARE(scale, 1.0);
+
+    const std::vector<Window> windows = openWindows();
+    for (const Window& window : windows)
+        QVERIFY(QTest::qWaitForWindowExposed(window.owner.get()));
+
+    // Every caption of the two working windows whole, and at least one nearly filling its
+    // control: the scale is no larger than the captions need.
+    double fullest = 0;
+    QString fullestName;
+    for (const Window* window : {&windows[0], &windows[1]}) { // the calculator, the fan counter
+        const auto controls = window->client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+            if (!qobject_cast<const QLabel*>(control) && !qobject_cast<const QPushButton*>(control))
+                continue;
+            QString caption;
+            const double share = filled(control, &caption);
+            if (caption.isEmpty())
+                continue;
+            QVERIFY2(share <= 1, qPrintable(QStringLiteral("%1/%2 \"%3\" is cut: it needs %4 % "
+                                                           "of its %5 x %6 pixels")
+                                                .arg(window->name, control->objectName(), caption)
+                                                .arg(share * 100, 0, 'f', 1)
+                                                .arg(control->width())
+                                                .arg(control->height())));
+            if (share > fullest) {
+                fullest = share;
+                fullestName = window->name + '/' + control->objectName();
+            }
+        }
+    }
+    qInfo("%s: design scale %.4f, fullest caption %s", QTest::currentDataTag(), scale,
+          qPrintable(fullestName));
+    if (scale > 1)
+        QVERIFY2(fullest >= 0.97, qPrintable(QStringLiteral("the fullest caption fills only "
+                                                            "%1 % of its control")
+                                                 .arg(fullest * 100)));
+
+    // The tiles and their image holders show their images at the size of their boxes.
+    for (int picture = 1; picture <= 53; ++picture) {
+        const auto* tile =
+            windows[1].client->findChild<QLabel*>(QStringLiteral("Picture%1").arg(picture));
+        QVERIFY(tile);
+        QCOMPARE(tile->pixmap().deviceIndependentSize(), QSizeF(tile->size()));
+    }
+
+    // Every control and every client area is the design times the one scale, in all seven
+    // windows; the rules stay one pixel thick. At the design's own size nothing moved.
+    const Geometry actual = geometryOf(windows);
+    QCOMPARE(actual.size(), m_designed.size());
+    for (const auto& [name, rect] : m_designed) {
+        QVERIFY2(actual.count(name), qPrintable(name));
+        const QRect got = actual.at(name);
+        if (designSize) {
+            QVERIFY2(got == rect, qPrintable(name));
+            continue;
+        }
+        // A rule is one pixel thick, and as long as the design plus its end pixel.
+        const bool rule = name.contains(QLatin1String("/Line"));
+        const auto near = [scale, rule](int pixels, int designed, bool length) {
+            if (rule && length && designed == 1)
+                return pixels == 1;
+            const int end = rule && length ? 1 : 0;
+            return std::abs(pixels - end - (designed - end) * scale) <= 1;
+        };
+        QVERIFY2(near(got.x(), rect.x(), false) && near(got.y(), rect.y(), false) &&
+                     near(got.width(), rect.width(), true) &&
+                     near(got.height(), rect.height(), true),
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, designed %6,%7 %8x%9 times %10")
+                                .arg(name)
+                                .arg(got.x())
+                                .arg(got.y())
+                                .arg(got.width())
+                                .arg(got.height())
+                                .arg(rect.x())
+                                .arg(rect.y())
+                                .arg(rect.width())
+                                .arg(rect.height())
+                                .arg(scale)));
+    }
+}
+
+void TestDesignScale::designedRectangles_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips");
+
+    // Figures from the design, in twips, one or two of each kind of control.
+    QTest::newRow("table limit box") << "Form1/Text1" << QRect(1080, 240, 975, 285);
+    QTest::newRow("East box") << "Form1/Check1" << QRect(3600, 240, 255, 255);
+    QTest::newRow("value") << "Form1/Label37" << QRect(5040, 240, 1095, 255);
+    QTest::newRow("third dragon pong box") << "Form1/Check67" << QRect(8400, 4920, 255, 255);
+    QTest::newRow("longest row caption") << "Form1/Label35" << QRect(4680, 5760, 3135, 255);
+    QTest::newRow("flower count") << "Form1/Label36" << QRect(8280, 3720, 255, 255);
+    QTest::newRow("second hint") << "Form1/Command2" << QRect(4200, 5040, 255, 255);
+    QTest::newRow("Clear all BUT table limit") << "Form1/Command7" << QRect(2400, 6720, 1935, 255);
+    QTest::newRow("green dragon") << "Form3/Picture15" << QRect(2640, 4560, 495, 615);
+    QTest::newRow("a holder") << "Form3/Picture40" << QRect(120, 5160, 495, 615);
+    QTest::newRow("row caption") << "Form3/Label1" << QRect(120, 720, 1215, 375);
+    QTest::newRow("open width to the box") << "Form3/Label16" << QRect(3600, 4440, 1800, 255);
+    QTest::newRow("open width to the edge") << "Form3/Label20" << QRect(4080, 3360, 2550, 255);
+    QTest::newRow("short box") << "Form3/Check8" << QRect(5400, 4440, 255, 195);
+    QTest::newRow("CLEAR ALL") << "Form3/Command1" << QRect(240, 120, 1095, 255);
+    QTest::newRow("credits text") << "Form2/Text1" << QRect(120, 120, 2775, 1335);
+    QTest::newRow("appreciation text") << "Form4/Text1" << QRect(240, 240, 2775, 1815);
+    QTest::newRow("fan rules text") << "Form7/Text1" << QRect(120, 120, 5535, 4215);
+    QTest::newRow("calculator client area") << "Form1" << QRect(0, 0, 9120, 7095);
+    QTest::newRow("fan counter client area") << "Form3" << QRect(0, 0, 6630, 5295);
+    QTest::newRow("history client area") << "Form5" << QRect(0, 0, 8730, 3855);
+}
+
+void TestDesignScale::designedRectangles()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    for (double scale : {1.0, 1.1875, 1.37, 1.9}) {
+        setDesignScale(scale);
+        const Geometry actual = geometryOf(openWindows());
+        const auto pixels = [scale](int figure) { return int(std::lround(figure * scale / 15)); };
+        const QRect expected(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()),
+                             pixels(twips.height()));
+        QVERIFY2(actual.count(control), qPrintable(control));
+        QVERIFY2(actual.at(control) == expected, qPrintable(QString::number(scale)));
+        if (scale == 1.0) // each figure on a whole pixel: exactly twips / 15
+            QCOMPARE(expected, QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                                     twips.height() / 15));
+    }
+}
+
+void TestDesignScale::scaleNeverShrinks_data()
+{
+    QTest::addColumn<double>("asked");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1") << 1.0 << 1.0;
+    QTest::newRow("1.42") << 1.42 << 1.42;
+    QTest::newRow("below 1") << 0.8 << 1.0;
+    QTest::newRow("zero") << 0.0 << 1.0;
+    QTest::newRow("not a number") << std::nan("") << 1.0;
+}
+
+void TestDesignScale::scaleNeverShrinks()
+{
+    QFETCH(double, asked);
+    QFETCH(double, scale);
+    setDesignScale(asked);
+    QCOMPARE(designScale(), scale);
+}
+
+QTEST_MAIN(TestDesignScale)
+#include "tst_designscale.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QRect>
+
+// The windows are designed in twips. 15 twips make one pixel at 96 dpi, times the design
+// scale, which start-up sets once from the system font so that every caption fits
+// (designscale.h); Qt's own high-DPI scaling takes it from there.
+double designScale();
+// Before any window exists; a scale below 1 is taken as 1.
+void setDesignScale(double scale);
+
+// round(twips × scale / 15). Every figure of the design is a multiple of 15 twips, so at a
+// scale of 1 each control stands on exactly the pixel of twips / 15.
+int twipsToPixels(int twips);
+
+// A control's place and size, designed in twips.
+QRect twipsRect(int left, int top, int width, int height);
