@@ -45,7 +45,11 @@ constexpr int handHeight = 1290;
 constexpr int handPitch = 450;
 constexpr int handGroupGap = 210;
 constexpr int handLinePitch = 645;
-constexpr int waitsTop = 6420;
+constexpr int resultTop = 5370;
+constexpr int resultHeight = 1020;
+// The waits stand where a finished hand's result has its later lines: a waiting hand's result
+// takes two lines at most.
+constexpr int waitsTop = resultTop + 570;
 constexpr int waitsHeight = 1140;
 constexpr int waitPitch = 780;
 constexpr int waitValueGap = 30;
@@ -374,7 +378,7 @@ void HandWindow::createResult()
 {
     auto* result = new ExplainedLabel(this, [this] { return workingText(); });
     result->setObjectName(QStringLiteral("HandResult"));
-    result->setGeometry(twipsRect(areaLeft, 5370, areaWidth, 1020));
+    result->setGeometry(twipsRect(areaLeft, resultTop, areaWidth, resultHeight));
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     result->setTextFormat(Qt::PlainText);
     result->setWordWrap(true);
@@ -400,10 +404,10 @@ void HandWindow::createButtons()
 {
     m_fillCalculator =
         createButton(QStringLiteral("FillCalculator"), QStringLiteral("Fill in the calculator"),
-                     twipsRect(3480, 7680, 2640, 375), &HandWindow::FillCalculator_Click);
+                     twipsRect(3480, 7200, 2640, 375), &HandWindow::FillCalculator_Click);
     m_fillFanCounter =
         createButton(QStringLiteral("FillFanCounter"), QStringLiteral("Fill in the fan counter"),
-                     twipsRect(6240, 7680, 2640, 375), &HandWindow::FillFanCounter_Click);
+                     twipsRect(6240, 7200, 2640, 375), &HandWindow::FillFanCounter_Click);
 }
 
 hand::Conditions HandWindow::conditions() const

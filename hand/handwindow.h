@@ -26,7 +26,7 @@ class HandWindow : public QWidget {
 
 public:
     static constexpr int clientWidthTwips = 9000;
-    static constexpr int clientHeightTwips = 8190;
+    static constexpr int clientHeightTwips = 7710;
 
     // What a click on a palette tile adds to the hand.
     enum class Mode { Tile, Chow, Pong, Kong, ConcealedKong, Winning };

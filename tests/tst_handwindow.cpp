@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <QAbstractButton>
@@ -18,10 +19,12 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTextStream>
 
 #include "calculatorwindow.h"
+#include "designscale.h"
 #include "explainedlabel.h"
 #include "fancount.h"
 #include "fancounterwindow.h"
@@ -34,6 +37,7 @@
 #include "shell.h"
 #include "testhelpers.h"
 #include "tilelabel.h"
+#include "windowscale.h"
 #include "zorvanhand.h"
 
 using Numbers = QList<int>;
@@ -1007,26 +1011,44 @@ void TestHandWindow::fillFanCounter()
 void TestHandWindow::captionsWhole_data()
 {
     QTest::addColumn<QString>("family"); // empty: the application's own font
-    QTest::addColumn<int>("points");
+    QTest::addColumn<double>("points");
 
-    QTest::newRow("application font") << "" << 0;
-    QTest::newRow("DejaVu Sans 9") << "DejaVu Sans" << 9;
-    QTest::newRow("Liberation Sans 9") << "Liberation Sans" << 9;
-    QTest::newRow("Noto Sans 8") << "Noto Sans" << 8;
+    QTest::newRow("application font") << "" << 0.0;
+    QTest::newRow("Noto Sans 10") << "Noto Sans" << 10.0;
+    QTest::newRow("Cantarell 11") << "Cantarell" << 11.0;
+    QTest::newRow("DejaVu Sans 10") << "DejaVu Sans" << 10.0;
+    QTest::newRow("Liberation Sans 9") << "Liberation Sans" << 9.0;
+    QTest::newRow("Noto Sans 14") << "Noto Sans" << 14.0;
+    QTest::newRow("Liberation Sans 7") << "Liberation Sans" << 7.0;
 }
 
 void TestHandWindow::captionsWhole()
 {
     QFETCH(QString, family);
-    QFETCH(int, points);
+    QFETCH(double, points);
 
+    // The scale is the other two windows' (start-up works it out from their captions); the hand
+    // window has to fit whatever it is.
     const QFont before = QApplication::font();
-    if (!family.isEmpty())
-        QApplication::setFont(QFont(family, points));
-    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    const auto restore = qScopeGuard([&before] {
+        QApplication::setFont(before);
+        setDesignScale(1);
+    });
+    QFont font = before;
+    if (!family.isEmpty()) {
+        font = QFont(family);
+        font.setPointSizeF(points);
+        QVERIFY2(QFontInfo(font).family() == family,
+                 qPrintable(family + " is not installed: scripts/install-deps.sh test"));
+    }
+    QApplication::setFont(font);
+    const double scale = designScaleFor(font);
+    setDesignScale(scale);
     HandWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(),
+             QSize(int(std::lround(9000 * scale / 15)), int(std::lround(7710 * scale / 15))));
 
     auto fits = [](QWidget* control, QSize needed) {
         const bool whole =
@@ -1035,8 +1057,10 @@ void TestHandWindow::captionsWhole()
             qWarning() << control->objectName() << "needs" << needed << "has" << control->size();
         return whole;
     };
-    auto textHeight = [](QWidget* control) {
-        return QSize(0, QFontMetrics(control->font()).height());
+    // The text's height, and for a framed control its frame above and below.
+    auto textHeight = [](QWidget* control, bool framed) {
+        const int frame = framed ? control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        return QSize(0, QFontMetrics(control->font()).height() + 2 * frame);
     };
     const auto controls = window.findChildren<QWidget*>();
     int captions = 0;
@@ -1045,14 +1069,14 @@ void TestHandWindow::captionsWhole()
             label && !label->wordWrap() && !label->text().isEmpty()) {
             QVERIFY(fits(label, label->sizeHint()));
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            // The style's own size: indicator, spacing and margins with the text.
+            // The style's own width: indicator, spacing and margins with the text.
             QVERIFY(fits(button, QSize(button->sizeHint().width(), 0)));
-            QVERIFY(fits(button, textHeight(button)));
+            QVERIFY(fits(button, textHeight(button, qobject_cast<QPushButton*>(button))));
         } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
             QVERIFY(fits(combo, QSize(combo->sizeHint().width(), 0)));
-            QVERIFY(fits(combo, textHeight(combo)));
+            QVERIFY(fits(combo, textHeight(combo, true)));
         } else if (qobject_cast<QLineEdit*>(control)) {
-            QVERIFY(fits(control, textHeight(control)));
+            QVERIFY(fits(control, textHeight(control, true)));
         } else {
             continue;
         }
@@ -1071,10 +1095,18 @@ void TestHandWindow::captionsWhole()
         text->setText(QLatin1String(hand));
         QVERIFY2(fits(result, QSize(0, result->heightForWidth(result->width()))), hand);
     }
-    for (QLabel* value : window.findChild<QWidget*>("Waits")->findChildren<QLabel*>()) {
-        if (value->isVisibleTo(&window) && !qobject_cast<TileLabel*>(value))
+    // A waiting hand's sentence stays above its waits.
+    QWidget* waits = window.findChild<QWidget*>("Waits");
+    QVERIFY(waits->isVisible());
+    QVERIFY(result->heightForWidth(result->width()) <= waits->y() - result->y());
+    int values = 0;
+    for (QLabel* value : waits->findChildren<QLabel*>()) {
+        if (value->isVisibleTo(&window) && !qobject_cast<TileLabel*>(value)) {
             QVERIFY(fits(value, value->sizeHint()));
+            ++values;
+        }
     }
+    QCOMPARE(values, 9);
 }
 
 QTEST_MAIN(TestHandWindow)

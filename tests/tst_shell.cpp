@@ -362,7 +362,7 @@ void TestShell::itemsOpenTheirWindows_data()
                               << "Defenitions" << QSize(430, 214) << true;
     QTest::newRow("hand window") << "HandFromTilesMenu"
                                  << "HandForm"
-                                 << "Hand from tiles" << QSize(600, 546) << false;
+                                 << "Hand from tiles" << QSize(600, 514) << false;
 }
 
 void TestShell::itemsOpenTheirWindows()
