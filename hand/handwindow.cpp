@@ -1,6 +1,8 @@
 #include "handwindow.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include <QButtonGroup>
@@ -12,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "controls.h"
 #include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
@@ -371,6 +372,7 @@ void HandWindow::createHandArea()
     m_clear->setToolTip(QStringLiteral("Takes every tile out of the hand"));
     m_handArea = new QWidget(this);
     m_handArea->setObjectName(QStringLiteral("HandTiles"));
+    m_handArea->setAccessibleName(QStringLiteral("Your hand"));
     m_handArea->setGeometry(twipsRect(areaLeft, handTop, areaWidth, handHeight));
 }
 
@@ -385,6 +387,7 @@ void HandWindow::createResult()
     m_result = result;
     m_waitsArea = new QWidget(this);
     m_waitsArea->setObjectName(QStringLiteral("Waits"));
+    m_waitsArea->setAccessibleName(QStringLiteral("Waits"));
     m_waitsArea->setGeometry(twipsRect(areaLeft, waitsTop, areaWidth, waitsHeight));
 }
 
