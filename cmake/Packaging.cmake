@@ -8,7 +8,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Work out what a winning Mah-Jongg hand is
 set(CPACK_PACKAGE_DESCRIPTION
     "A small scoring aid to keep open beside an online Mah-Jongg table: tick the sets,\n"
     "conditions and patterns of a winning hand and it shows the hand's count and its worth\n"
-    "in Zorvan! Points. A fan counter adds up the fans of a hand from clicked tiles.")
+    "in Zorvan! Points. A fan counter adds up the fans of a hand from clicked tiles.\n"
+    "The command zorvan-hand scores a hand written in tiles, or lists the tiles a waiting\n"
+    "hand wins on, as text or JSON.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zorvan Calculator")
 set(CPACK_PACKAGE_EXECUTABLES zorvan-calculator "Zorvan! Mah-Jongg Calculator")

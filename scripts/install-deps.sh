@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
 case "${1:-run}" in
 test)
-    # The benchmarks, the fuzzers, the checks of the desktop entry and the AppStream
-    # metadata, dpkg-shlibdeps for the .deb's dependencies, and the desktops' fonts that
-    # tst_designscale lays the windows out in.
-    packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
-        fonts-noto-core fonts-cantarell fonts-liberation2)
+    # The benchmarks, the fuzzers, the checks of the desktop entry, the AppStream metadata
+    # and the manual page, dpkg-shlibdeps for the .deb's dependencies, and the desktops' fonts
+    # that tst_designscale lays the windows out in.
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream groff-base
+        dpkg-dev fonts-noto-core fonts-cantarell fonts-liberation2)
     ;;
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.

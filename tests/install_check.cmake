@@ -1,6 +1,6 @@
 # Installs the build tree into a scratch DESTDIR and checks what lands there: the program, its
 # desktop entry, its icon in every size of the hicolor theme and its AppStream metadata, all
-# under one application id, and nothing else.
+# under one application id, and the command-line scorer with its manual page, and nothing else.
 #   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DAPP_ID=... -DVERSION=... -DICON_SIZES=16;32...
 #         -P install_check.cmake
 foreach(var BUILD_DIR STAGE_DIR APP_ID VERSION ICON_SIZES)
@@ -27,6 +27,8 @@ endmacro()
 # Exactly these files, so that no library, header or test slips into the packages.
 set(expected
     bin/zorvan-calculator
+    bin/zorvan-hand
+    share/man/man1/zorvan-hand.1
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml)
 foreach(size IN LISTS ICON_SIZES)
@@ -39,16 +41,30 @@ if(NOT installed STREQUAL expected)
     fail("installed files:\n  ${installed}\nexpected:\n  ${expected}")
 endif()
 
-# The program: an executable ELF file.
-set(program ${root}/bin/zorvan-calculator)
-if(EXISTS ${program})
+# The programs: executable ELF files.
+foreach(name zorvan-calculator zorvan-hand)
+    set(program ${root}/bin/${name})
+    if(NOT EXISTS ${program})
+        continue()
+    endif()
     file(READ ${program} magic LIMIT 4 HEX)
     if(NOT magic STREQUAL "7f454c46")
-        fail("bin/zorvan-calculator is not an ELF program")
+        fail("bin/${name} is not an ELF program")
     endif()
     execute_process(COMMAND test -x ${program} RESULT_VARIABLE notExecutable)
     if(notExecutable)
-        fail("bin/zorvan-calculator is not executable")
+        fail("bin/${name} is not executable")
+    endif()
+endforeach()
+
+# The installed scorer runs on its own and scores a hand: 20 + 2 (pair of dragons) + 2 (one
+# chance) = 24, times 6 for East.
+set(scorer ${root}/bin/zorvan-hand)
+if(EXISTS ${scorer})
+    execute_process(COMMAND ${scorer} --json "123m 456p 789s 234s 5z +5z"
+                    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+    if(NOT status EQUAL 0 OR NOT output MATCHES "\"count\":24,.*\"value\":144")
+        fail("bin/zorvan-hand (${status}): ${output}${errors}")
     endif()
 endif()
 

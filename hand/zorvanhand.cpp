@@ -1,0 +1,572 @@
+#include "zorvanhand.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <tuple>
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include "handengine.h"
+#include "tablelimit.h"
+
+namespace hand {
+namespace {
+
+const QString programName = QStringLiteral("zorvan-hand");
+const QString exampleHand = QStringLiteral("123m 456p 789s 234s 5z +5z");
+
+struct Request {
+    Conditions conditions;
+    bool json = false;
+    bool waits = false;
+    bool help = false;
+    QString hand;
+};
+
+// A request, or the sentence that says why there is none.
+struct ParsedRequest {
+    Request request;
+    QString error;
+};
+
+ParsedRequest refused(const QString& sentence)
+{
+    return {{}, sentence};
+}
+
+// An echoed argument is cut short, so that a refusal stays one readable line.
+QString quoted(const QString& text)
+{
+    constexpr int shown = 24;
+    const QString cut = text.size() > shown ? text.left(shown) + QStringLiteral("...") : text;
+    return QLatin1Char('"') + cut + QLatin1Char('"');
+}
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+const char* windName(Wind wind)
+{
+    static constexpr std::array<const char*, 4> names{"East", "South", "West", "North"};
+    return names[static_cast<int>(wind)];
+}
+
+// E, S, W, N or the whole name, in any case.
+std::optional<Wind> readWind(const QString& text)
+{
+    for (const Wind wind : {Wind::East, Wind::South, Wind::West, Wind::North}) {
+        const QLatin1String name(windName(wind));
+        if (text.compare(name, Qt::CaseInsensitive) == 0 ||
+            text.compare(name.left(1), Qt::CaseInsensitive) == 0)
+            return wind;
+    }
+    return std::nullopt;
+}
+
+// Digits only: no sign, fraction, exponent or blanks.
+std::optional<std::int32_t> readLimit(const QString& text)
+{
+    constexpr int bound = static_cast<int>(tableLimitBound);
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        }))
+        return std::nullopt;
+    QStringView digits(text);
+    while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+        digits = digits.mid(1);
+    if (digits.size() > 5)
+        return std::nullopt;
+    const int value = digits.toInt();
+    if (value < 1 || value > bound)
+        return std::nullopt;
+    return value;
+}
+
+QString dashed(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+ParsedRequest parseArguments(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // "-json" reads as "--json" rather than as four unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption seat(QStringLiteral("seat"), QString(), QStringLiteral("wind"));
+    const QCommandLineOption round(QStringLiteral("round"), QString(), QStringLiteral("wind"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("number"));
+    const QCommandLineOption selfDrawn(QStringLiteral("self-drawn"));
+    const QCommandLineOption lastTile(QStringLiteral("last-tile"));
+    const QCommandLineOption supplement(QStringLiteral("supplement"));
+    const QCommandLineOption robbingKong(QStringLiteral("robbing-kong"));
+    const QCommandLineOption noFaTable(QStringLiteral("no-fa-table"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption waits(QStringLiteral("waits"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({seat, round, limit, selfDrawn, lastTile, supplement, robbingKong, noFaTable,
+                       json, waits, help});
+
+    if (!parser.parse(QStringList{programName} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return refused(QStringLiteral("unknown option %1 (%2 --help lists the options)")
+                               .arg(quoted(dashed(unknown.first())), programName));
+        // A value missing after --limit, or one given to a switch: Qt says which.
+        QString sentence = parser.errorText();
+        if (sentence.endsWith(QLatin1Char('.')))
+            sentence.chop(1);
+        if (!sentence.isEmpty())
+            sentence[0] = sentence[0].toLower();
+        return refused(sentence);
+    }
+
+    Request request;
+    request.help = parser.isSet(help);
+    if (request.help)
+        return {request, {}};
+    request.json = parser.isSet(json);
+    request.waits = parser.isSet(waits);
+
+    for (const QCommandLineOption* option : {&seat, &round, &limit}) {
+        if (parser.values(*option).size() > 1)
+            return refused(QStringLiteral("the option --%1 is given more than once")
+                               .arg(option->names().first()));
+    }
+    Conditions& conditions = request.conditions;
+    if (parser.isSet(seat)) {
+        const std::optional<Wind> wind = readWind(parser.value(seat));
+        if (!wind)
+            return refused(QStringLiteral("the seat wind must be E, S, W or N, not %1")
+                               .arg(quoted(parser.value(seat))));
+        conditions.seat = *wind;
+    }
+    if (parser.isSet(round)) {
+        const std::optional<Wind> wind = readWind(parser.value(round));
+        if (!wind)
+            return refused(QStringLiteral("the prevailing wind must be E, S, W or N, not %1")
+                               .arg(quoted(parser.value(round))));
+        conditions.round = *wind;
+    }
+    if (parser.isSet(limit)) {
+        const std::optional<std::int32_t> value = readLimit(parser.value(limit));
+        if (!value)
+            return refused(
+                QStringLiteral("the table limit must be a whole number from 1 to 65536, not %1")
+                    .arg(quoted(parser.value(limit))));
+        conditions.tablelimit = *value;
+    }
+    // With --waits a win is shown both ways, so --self-drawn changes nothing there.
+    conditions.selfDrawn = parser.isSet(selfDrawn);
+    conditions.lastTile = parser.isSet(lastTile);
+    conditions.supplement = parser.isSet(supplement);
+    conditions.robbingKong = parser.isSet(robbingKong);
+    conditions.noFaTable = parser.isSet(noFaTable);
+
+    const QStringList hands = parser.positionalArguments();
+    if (hands.isEmpty())
+        return refused(QStringLiteral("no hand given: write its tiles, as in "
+                                      "%1 \"%2\"")
+                           .arg(programName, exampleHand));
+    // Groups are separated by blanks anyway, so a hand typed without quotes reads the same.
+    request.hand = hands.join(QLatin1Char(' '));
+    return {request, {}};
+}
+
+// The tiles of a group as the notation writes them: "456m", "222z", "1111p", "77z".
+QString groupTiles(Face first, int size, bool run)
+{
+    std::string tiles;
+    for (int i = 0; i < size; ++i)
+        tiles += faceText(run ? first + i : first).front();
+    return qs(tiles + faceText(first).back());
+}
+
+// One group of a reading, as both outputs show it.
+struct Group {
+    QLatin1String kind;
+    QString tiles;
+    bool open;
+    bool declared;
+    bool winning;
+};
+
+// The reading's sets in the engine's order, then the pair.
+std::vector<Group> groupsOf(const Reading& reading)
+{
+    std::vector<Group> groups;
+    for (std::size_t i = 0; i < reading.sets.size(); ++i) {
+        const ReadSet& set = reading.sets[i];
+        const bool winning = reading.winningGroup == static_cast<int>(i);
+        switch (set.kind) {
+        case SetKind::Chow:
+            groups.push_back({QLatin1String("chow"), groupTiles(set.first, 3, true), set.open,
+                              set.declared, winning});
+            break;
+        case SetKind::Pong:
+            groups.push_back({QLatin1String("pong"), groupTiles(set.first, 3, false), set.open,
+                              set.declared, winning});
+            break;
+        case SetKind::Kong:
+            groups.push_back({QLatin1String("kong"), groupTiles(set.first, 4, false), set.open,
+                              set.declared, winning});
+            break;
+        }
+    }
+    groups.push_back({QLatin1String("pair"), groupTiles(reading.pair, 2, false), false, false,
+                      reading.winningGroup == -1});
+    return groups;
+}
+
+QString plural(qsizetype count, const char* one, const char* many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+void appendLines(QString& text, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        text += QStringLiteral("  ") + qs(line) + QLatin1Char('\n');
+}
+
+QString conditionsLine(const Conditions& conditions)
+{
+    QStringList parts{
+        QStringLiteral("seat wind %1").arg(QLatin1String(windName(conditions.seat))),
+        QStringLiteral("prevailing wind %1").arg(QLatin1String(windName(conditions.round)))};
+    parts << (conditions.selfDrawn ? QStringLiteral("self-picked")
+                                   : QStringLiteral("won on a discard"));
+    if (conditions.lastTile)
+        parts << QStringLiteral("going out on the last tile");
+    if (conditions.supplement)
+        parts << QStringLiteral("going out on a supplementary tile");
+    if (conditions.robbingKong)
+        parts << QStringLiteral("robbing a kong");
+    if (conditions.noFaTable)
+        parts << QStringLiteral("playing a NO FA table");
+    parts << QStringLiteral("table limit %1").arg(conditions.tablelimit);
+    QString line = parts.join(QStringLiteral(", "));
+    line[0] = line[0].toUpper();
+    return line;
+}
+
+QString plainResult(const HandResult& result, const Conditions& conditions)
+{
+    QString text = QStringLiteral("Hand: %1\n%2\n\n")
+                       .arg(qs(writeHand(result.hand)), conditionsLine(conditions));
+
+    text += result.readings == 1
+                ? QStringLiteral("The reading (the only one):\n")
+                : QStringLiteral("The reading (the best of %1 readings):\n").arg(result.readings);
+    const QString winning = result.hand.winning ? qs(faceText(*result.hand.winning)) : QString();
+    for (const Group& group : groupsOf(result.reading)) {
+        QStringList notes;
+        if (group.kind != QLatin1String("pair"))
+            notes << QLatin1String(group.open ? "open" : "closed");
+        if (group.declared)
+            notes << QStringLiteral("declared");
+        if (group.winning)
+            notes << QStringLiteral("completed by the winning tile %1").arg(winning);
+        QString line = QString(group.kind).leftJustified(5) + group.tiles;
+        if (!notes.isEmpty())
+            line = line.leftJustified(12) + notes.join(QStringLiteral(", "));
+        text += QStringLiteral("  ") + line + QLatin1Char('\n');
+    }
+
+    text += QStringLiteral("\nTicked on the sheet:\n");
+    QStringList ticked;
+    if (result.boxes[eastBox] == 1)
+        ticked << QStringLiteral("Check when East");
+    for (const SheetRow& row : handSheet) {
+        if (row.effect == RowEffect::AddFlowers) {
+            if (result.flowers != 0)
+                ticked
+                    << QStringLiteral("%1: %2").arg(QLatin1String(row.caption)).arg(result.flowers);
+            continue;
+        }
+        const auto first = result.boxes.begin() + row.firstBox;
+        const qsizetype count = std::count(first, first + row.boxCount, std::uint8_t{1});
+        if (count != 0)
+            ticked << QStringLiteral("%1: %2").arg(QLatin1String(row.caption),
+                                                   plural(count, "box", "boxes"));
+    }
+    if (ticked.isEmpty())
+        ticked << QStringLiteral("nothing");
+    for (const QString& line : ticked)
+        text += QStringLiteral("  ") + line + QLatin1Char('\n');
+
+    text += QLatin1Char('\n');
+    if (result.overflow) {
+        text += QStringLiteral("Your hand is worth: more than the calculator can count\n");
+        appendLines(text, result.countWorking);
+        text += QStringLiteral("Zorvan! Points: none, the count overflowed\n");
+    } else {
+        text += QStringLiteral("Your hand is worth: %1\n").arg(result.count);
+        appendLines(text, result.countWorking);
+        text += QStringLiteral("Zorvan! Points: %1\n").arg(result.value);
+        appendLines(text, result.valueWorking);
+    }
+    if (result.maximum) {
+        const char* box = result.fanBoxes[6] == 1 ? "All Terminals" : "All Honors";
+        text += QStringLiteral("Your FANS: the maximum (%1); the board counts %2\n")
+                    .arg(QLatin1String(box))
+                    .arg(result.fans);
+    } else {
+        text += QStringLiteral("Your FANS: %1\n").arg(result.fans);
+    }
+    appendLines(text, result.fanWorking);
+    return text;
+}
+
+template <std::size_t N>
+QJsonArray numbersWhere(const std::array<std::uint8_t, N>& values, int first)
+{
+    QJsonArray numbers;
+    for (int i = first; i < static_cast<int>(N); ++i) {
+        if (values[i] == 1)
+            numbers.append(i);
+    }
+    return numbers;
+}
+
+QJsonArray linesJson(const std::vector<std::string>& lines)
+{
+    QJsonArray array;
+    for (const std::string& line : lines)
+        array.append(qs(line));
+    return array;
+}
+
+// Past the 32-bit range there is no count to give: null, with "overflow" true.
+QJsonValue countJson(bool overflow, qint64 number)
+{
+    return overflow ? QJsonValue(QJsonValue::Null) : QJsonValue(number);
+}
+
+QJsonObject jsonResult(const HandResult& result, const Conditions& conditions)
+{
+    QJsonObject object;
+    object[QStringLiteral("hand")] = qs(writeHand(result.hand));
+    object[QStringLiteral("count")] = countJson(result.overflow, result.count);
+    object[QStringLiteral("value")] = countJson(result.overflow, result.value);
+    object[QStringLiteral("limit")] = conditions.tablelimit;
+    object[QStringLiteral("fans")] = result.fans;
+    object[QStringLiteral("maximum")] = result.maximum;
+    object[QStringLiteral("overflow")] = result.overflow;
+    QJsonArray boxes;
+    for (int number = 1; number <= lastBox; ++number) {
+        if (isSheetBox(number) && result.boxes[number] == 1)
+            boxes.append(number);
+    }
+    object[QStringLiteral("boxes")] = boxes;
+    object[QStringLiteral("flowers")] = result.flowers;
+    QJsonArray fanTiles;
+    for (int i = 0; i < tileCount; ++i) {
+        if (result.fanTiles[i])
+            fanTiles.append(i + 1);
+    }
+    object[QStringLiteral("fanTiles")] = fanTiles;
+    object[QStringLiteral("fanBoxes")] = numbersWhere(result.fanBoxes, 1);
+    object[QStringLiteral("readings")] = result.readings;
+    QJsonArray reading;
+    for (const Group& group : groupsOf(result.reading)) {
+        reading.append(QJsonObject{{QStringLiteral("kind"), group.kind},
+                                   {QStringLiteral("tiles"), group.tiles},
+                                   {QStringLiteral("open"), group.open},
+                                   {QStringLiteral("declared"), group.declared},
+                                   {QStringLiteral("winning"), group.winning}});
+    }
+    object[QStringLiteral("reading")] = reading;
+    object[QStringLiteral("working")] =
+        QJsonObject{{QStringLiteral("count"), linesJson(result.countWorking)},
+                    {QStringLiteral("value"), linesJson(result.valueWorking)},
+                    {QStringLiteral("fans"), linesJson(result.fanWorking)}};
+    return object;
+}
+
+QJsonObject worthJson(const Worth& worth)
+{
+    return QJsonObject{{QStringLiteral("count"), countJson(worth.overflow, worth.count)},
+                       {QStringLiteral("value"), countJson(worth.overflow, worth.value)},
+                       {QStringLiteral("fans"), worth.fans},
+                       {QStringLiteral("maximum"), worth.maximum},
+                       {QStringLiteral("overflow"), worth.overflow}};
+}
+
+QJsonObject jsonWaits(const WaitsResult& result)
+{
+    QJsonArray waits;
+    for (const Wait& wait : result.waits) {
+        waits.append(QJsonObject{{QStringLiteral("tile"), qs(faceText(wait.face))},
+                                 {QStringLiteral("discard"), worthJson(wait.discard)},
+                                 {QStringLiteral("selfDrawn"), worthJson(wait.selfDrawn)}});
+    }
+    return QJsonObject{{QStringLiteral("ready"), result.ready()}, {QStringLiteral("waits"), waits}};
+}
+
+QString worthText(const Worth& worth)
+{
+    const QString fans = worth.maximum ? QStringLiteral("fans %1 (maximum)").arg(worth.fans)
+                                       : QStringLiteral("fans %1").arg(worth.fans);
+    if (worth.overflow)
+        return QStringLiteral("count overflows, ") + fans;
+    return QStringLiteral("count %1, value %2, ").arg(worth.count).arg(worth.value) + fans;
+}
+
+// Best first: the higher value on a discard, then self-picked, then the counts the same way;
+// an overflowing count beats every other. Equal wins keep the tile order.
+std::vector<Wait> bestFirst(std::vector<Wait> waits)
+{
+    const auto rank = [](const Wait& wait) {
+        const auto value = [](const Worth& w) { return w.overflow ? 0 : w.value; };
+        const auto count = [](const Worth& w) { return w.overflow ? 0 : w.count; };
+        return std::tuple(wait.discard.overflow, value(wait.discard), wait.selfDrawn.overflow,
+                          value(wait.selfDrawn), count(wait.discard), count(wait.selfDrawn));
+    };
+    std::stable_sort(waits.begin(), waits.end(),
+                     [&rank](const Wait& a, const Wait& b) { return rank(a) > rank(b); });
+    return waits;
+}
+
+QString plainWaits(const WaitsResult& result)
+{
+    if (!result.ready())
+        return QStringLiteral("not ready\n");
+    struct Line {
+        QString tile, name, discard, selfDrawn;
+    };
+    std::vector<Line> lines;
+    qsizetype nameWidth = 0;
+    qsizetype discardWidth = 0;
+    for (const Wait& wait : bestFirst(result.waits)) {
+        Line line{qs(faceText(wait.face)), qs(spokenFace(wait.face)),
+                  QStringLiteral("on a discard: ") + worthText(wait.discard),
+                  QStringLiteral("self-picked: ") + worthText(wait.selfDrawn)};
+        nameWidth = std::max(nameWidth, line.name.size());
+        discardWidth = std::max(discardWidth, line.discard.size());
+        lines.push_back(line);
+    }
+    QString text;
+    for (const Line& line : lines) {
+        text += QStringLiteral("%1  %2  %3  %4\n")
+                    .arg(line.tile, -2)
+                    .arg(line.name, -int(nameWidth))
+                    .arg(line.discard, -int(discardWidth))
+                    .arg(line.selfDrawn);
+    }
+    return text;
+}
+
+QString jsonText(const QJsonObject& object)
+{
+    // One line, for programs; people read the plain output.
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) +
+           QLatin1Char('\n');
+}
+
+// Whether a command line that could not be read asked for JSON all the same.
+bool asksForJson(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("--json") || argument == QLatin1String("-json"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString zorvanHandUsage()
+{
+    return QStringLiteral(
+        "Usage: zorvan-hand [options] HAND\n"
+        "       zorvan-hand --waits [options] HAND\n"
+        "\n"
+        "Scores a finished Mah-Jongg hand written in tiles: the calculator's count, its value\n"
+        "in Zorvan! Points and the fan counter's fans, with the working of each. With --waits,\n"
+        "lists the tiles a waiting hand of 13 tiles goes out on, each scored on a discard and\n"
+        "self-picked, best first.\n"
+        "\n"
+        "Options:\n"
+        "  --seat WIND      the seat wind: E, S, W or N (or East, South, West, North, in any\n"
+        "                   case); East when not given\n"
+        "  --round WIND     the prevailing wind, as --seat; East when not given\n"
+        "  --limit N        the table limit, a whole number from 1 to 65536; 500 when not given\n"
+        "  --self-drawn     won by self-pick (else on a discard); not needed with --waits\n"
+        "  --last-tile      going out on the last tile\n"
+        "  --supplement     going out on a supplementary tile\n"
+        "  --robbing-kong   going out by robbing a kong\n"
+        "  --no-fa-table    playing a NO FA table\n"
+        "  --json           print one JSON object instead of text\n"
+        "  --waits          list the winning tiles of a waiting hand\n"
+        "  -h, --help       print this help\n"
+        "\n"
+        "The hand (quotes keep a shell from reading [ ] and ( ) itself):\n"
+        "  123m 55p 9s      characters (m), dots (p) and bamboo (s): digits, then the suit\n"
+        "  1z .. 7z         East, South, West, North wind, White, Green, Red dragon\n"
+        "  1f .. 4f, 1y .. 4y   flowers and seasons; n belongs to seat wind n\n"
+        "  [456m] [9999s]   an exposed chow, pong or kong\n"
+        "  (1111p)          a concealed kong\n"
+        "  +5p              the winning tile, exactly one (none with --waits)\n"
+        "The other tiles are the concealed part, in any order and grouping. A finished hand\n"
+        "is 4 sets and a pair; a waiting hand is one tile short of that.\n"
+        "\n"
+        "Exit status: 0 when the hand was scored, 2 when the hand or an option cannot be read\n"
+        "(one sentence on standard error; with --json {\"error\": \"...\"} on standard output).\n"
+        "\n"
+        "Examples:\n"
+        "  zorvan-hand \"123m 456p 789s 234s 5z +5z\"\n"
+        "  zorvan-hand --seat S --self-drawn --json \"222m 888p 777z 9s [111z] 1f 3y +9s\"\n"
+        "  zorvan-hand --waits \"[123m] [456p] [789s] 22z 55z\"\n");
+}
+
+int runZorvanHand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const ParsedRequest parsed = parseArguments(arguments);
+    const Request& request = parsed.request;
+    // A refused command line may still have asked for JSON; the answer keeps to that.
+    const bool json = parsed.error.isEmpty() ? request.json : asksForJson(arguments);
+
+    QString error = parsed.error;
+    QString text;
+    if (error.isEmpty()) {
+        const std::string hand = request.hand.toStdString();
+        if (request.help) {
+            text = zorvanHandUsage();
+        } else if (request.waits) {
+            const WaitsResult result = findWaits(hand, request.conditions);
+            error = qs(result.error);
+            if (error.isEmpty())
+                text = json ? jsonText(jsonWaits(result)) : plainWaits(result);
+        } else {
+            const HandResult result = readHand(hand, request.conditions);
+            error = qs(result.error);
+            if (error.isEmpty())
+                text = json ? jsonText(jsonResult(result, request.conditions))
+                            : plainResult(result, request.conditions);
+        }
+    }
+
+    if (!error.isEmpty()) {
+        if (json)
+            out << jsonText(QJsonObject{{QStringLiteral("error"), error}});
+        else
+            err << programName << QStringLiteral(": ") << error << QLatin1Char('\n');
+        out.flush();
+        err.flush();
+        return exitBadInput;
+    }
+    out << text;
+    out.flush();
+    return exitSuccess;
+}
+
+} // namespace hand

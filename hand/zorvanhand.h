@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// zorvan-hand, the command-line scorer: reads a hand written in tiles (or a waiting hand with
+// --waits) and prints what the engine makes of it, for people or as JSON.
+namespace hand {
+
+inline constexpr int exitSuccess = 0;
+inline constexpr int exitBadInput = 2;
+
+// Runs the command on its arguments (without the program name) and returns its exit status.
+// The whole output is built first and then written, so a refused hand leaves nothing but
+// the one sentence that says why.
+int runZorvanHand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// What --help prints.
+QString zorvanHandUsage();
+
+} // namespace hand
