@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Redraws the README's pictures of the windows (docs/*.png) on the offscreen platform, with the
-# DejaVu fonts the deps script installs.
+# Redraws the README's pictures of the windows (docs/*.png) on the offscreen platform, in its
+# default sans font and at the design scale the program works out for it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run

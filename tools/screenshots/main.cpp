@@ -1,6 +1,8 @@
 // Opens the calculator, the fan counter, the glossary and the hand window with a sample hand
-// and saves a picture of each window: zorvan-screenshots OUTPUT_DIR. Run it on the offscreen
-// platform (scripts/screenshots.sh) so that the pictures do not depend on a desktop's theme.
+// and saves a picture of each window: zorvan-screenshots OUTPUT_DIR [FONT], FONT as
+// "Noto Sans,14" to see the windows as a desktop with that font shows them. Run it on the
+// offscreen platform (scripts/screenshots.sh) so that the pictures do not depend on a
+// desktop's theme.
 #include <cstdio>
 #include <memory>
 
@@ -118,8 +120,8 @@ bool save(QWidget* window, const QDir& directory, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zorvan-screenshots OUTPUT_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: zorvan-screenshots OUTPUT_DIR [FONT]\n");
         return 2;
     }
     const QDir directory(QString::fromLocal8Bit(argv[1]));
@@ -128,7 +130,17 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication::setWindowIcon(applicationIcon());
+    if (argc == 3) {
+        QFont font;
+        if (!font.fromString(QString::fromLocal8Bit(argv[2]))) {
+            std::fprintf(stderr, "not a font: %s\n", argv[2]);
+            return 2;
+        }
+        QApplication::setFont(font);
+    }
+    // As the program does at start.
     setDesignScale(designScaleFor(QApplication::font()));
+    std::printf("design scale %.4f\n", designScale());
 
     auto calculator = std::make_unique<CalculatorWindow>();
     Shell shell(calculator.get());
