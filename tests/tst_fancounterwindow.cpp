@@ -72,8 +72,6 @@ private slots:
     void defaultColoursWithoutACalculator();
     void reopeningShowsTheRetainedFlags();
     void randomClicksCountLikeTheFinalBoard();
-    void fillBoard_data();
-    void fillBoard();
 
 private:
     QLabel* picture(int n) const { return numbered<QLabel>(m_window.get(), "Picture", n); }
@@ -680,61 +678,6 @@ void TestFanCounterWindow::randomClicksCountLikeTheFinalBoard()
         QCOMPARE(Module1::tilestate, flags);
         QCOMPARE(total(), result);
     }
-}
-
-void TestFanCounterWindow::fillBoard_data()
-{
-    QTest::addColumn<Pictures>("tilesBefore");
-    QTest::addColumn<Checks>("boxesBefore");
-    QTest::addColumn<Pictures>("tiles");
-    QTest::addColumn<Checks>("boxes");
-    QTest::addColumn<int>("maximumMessages");
-
-    QTest::newRow("fresh board") << Pictures{} << Checks{} << Pictures{1, 5, 9, 14, 16}
-                                 << Checks{3, 5} << 0;
-    QTest::newRow("over another hand") << Pictures{2, 6, 10, 13, 17, 21} << Checks{1, 4, 10}
-                                       << Pictures{1, 8, 12, 15} << Checks{2, 9} << 0;
-    QTest::newRow("to an empty board")
-        << Pictures{3, 7, 11} << Checks{3} << Pictures{} << Checks{} << 0;
-    QTest::newRow("NO FA table set") << Pictures{} << Checks{} << Pictures{4, 8} << Checks{11} << 0;
-    QTest::newRow("NO FA table cleared")
-        << Pictures{16} << Checks{11} << Pictures{4, 8, 20} << Checks{} << 0;
-    QTest::newRow("all honors") << Pictures{} << Checks{} << Pictures{1, 5, 9, 13, 14, 15}
-                                << Checks{1, 7} << 1;
-    QTest::newRow("all terminals after all honors")
-        << Pictures{} << Checks{7} << Pictures{2, 6} << Checks{1, 6} << 1;
-}
-
-void TestFanCounterWindow::fillBoard()
-{
-    QFETCH(Pictures, tilesBefore);
-    QFETCH(Checks, boxesBefore);
-    QFETCH(Pictures, tiles);
-    QFETCH(Checks, boxes);
-    QFETCH(int, maximumMessages);
-
-    clickTiles(tilesBefore);
-    clickBoxes(boxesBefore);
-    m_catcher->take();
-
-    TileSelection selection{};
-    for (int n : tiles)
-        selection[n - 1] = true;
-    FanBoxValues values{};
-    for (int n : boxes)
-        values[n] = 1;
-    m_window->fillBoard(selection, values);
-
-    for (int n = 1; n <= 23; ++n)
-        QCOMPARE(isSelected(n), tiles.contains(n));
-    verifyBoardAgreesWithFlags();
-    QCOMPARE(m_window->boxValues(), values);
-    QCOMPARE(total(), QStringLiteral(" %1").arg(countFans(selection, values)));
-    QCOMPARE(Module1::fancount, countFans(selection, values));
-    QStringList expected;
-    for (int i = 0; i < maximumMessages; ++i)
-        expected << maxedOutText;
-    m_catcher->expect(expected, QMessageBox::NoIcon);
 }
 
 QTEST_MAIN(TestFanCounterWindow)
