@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDebug>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFrame>
@@ -243,20 +244,12 @@ void TestDesignScale::everyCaptionFits()
             const int end = rule && length ? 1 : 0;
             return std::abs(pixels - end - (designed - end) * scale) <= 1;
         };
+        QString found;
+        QDebug(&found) << name << got << "designed" << rect << "times" << scale;
         QVERIFY2(near(got.x(), rect.x(), false) && near(got.y(), rect.y(), false) &&
                      near(got.width(), rect.width(), true) &&
                      near(got.height(), rect.height(), true),
-                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, designed %6,%7 %8x%9 times %10")
-                                .arg(name)
-                                .arg(got.x())
-                                .arg(got.y())
-                                .arg(got.width())
-                                .arg(got.height())
-                                .arg(rect.x())
-                                .arg(rect.y())
-                                .arg(rect.width())
-                                .arg(rect.height())
-                                .arg(scale)));
+                 qPrintable(found));
     }
 }
 

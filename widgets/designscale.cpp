@@ -1,6 +1,7 @@
 #include "designscale.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <QApplication>
@@ -11,6 +12,33 @@
 namespace {
 
 double theScale = 1;
+
+// A caption's width in whole pixels, the last one partly covered included: its characters'
+// advances added up. Kerning, which only takes a little away in these captions, is left out,
+// and with it the shaping of every caption at start-up, which would cost more than all the
+// rest of the measuring.
+class CaptionWidths {
+public:
+    explicit CaptionWidths(const QFont& font) : m_metrics(font) { m_advances.fill(-1); }
+
+    int operator()(const char* caption)
+    {
+        qreal width = 0;
+        for (const char* c = caption; *c; ++c) {
+            qreal& advance = m_advances[static_cast<unsigned char>(*c)];
+            if (advance < 0)
+                advance = m_metrics.horizontalAdvance(QLatin1Char(*c));
+            width += advance;
+        }
+        return static_cast<int>(std::ceil(width));
+    }
+
+    int height() const { return static_cast<int>(std::ceil(m_metrics.height())); }
+
+private:
+    QFontMetricsF m_metrics;
+    std::array<qreal, 256> m_advances;
+};
 
 } // namespace
 
@@ -43,8 +71,8 @@ QFont headingFont(QFont applicationFont)
 
 double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applicationFont)
 {
-    const QFontMetricsF application(applicationFont);
-    const QFontMetricsF heading(headingFont(applicationFont));
+    CaptionWidths application(applicationFont);
+    CaptionWidths heading(headingFont(applicationFont));
     const QStyle* style = QApplication::style();
     // Without text in the option: some styles give labelled buttons a minimum width, which is
     // no margin.
@@ -54,11 +82,9 @@ double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applic
 
     double scale = 1;
     for (const DesignedCaption& caption : captions) {
-        const QFontMetricsF& metrics =
+        CaptionWidths& widths =
             caption.font == DesignedCaption::Font::Heading ? heading : application;
-        // Whole pixels, the last one partly covered included.
-        QSize needs(int(std::ceil(metrics.horizontalAdvance(QLatin1String(caption.caption)))),
-                    int(std::ceil(metrics.height())));
+        QSize needs(widths(caption.caption), widths.height());
         if (caption.kind == DesignedCaption::Kind::Button) {
             needs.setWidth(
                 style->sizeFromContents(QStyle::CT_PushButton, &option, needs, nullptr).width());
