@@ -34,6 +34,7 @@
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
+#include "programstart.h"
 #include "shell.h"
 #include "testhelpers.h"
 #include "tilelabel.h"
@@ -241,11 +242,9 @@ void TestHandWindow::init()
     deleteClosedWindows();
     Module1::reset();
     m_catcher = std::make_unique<MessageBoxCatcher>();
-    m_calculator = new CalculatorWindow;
-    m_calculator->setAttribute(Qt::WA_DeleteOnClose);
-    m_shell = std::make_unique<Shell>(m_calculator);
-    m_calculator->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_calculator));
+    startProgram(m_calculator, m_shell);
+    if (QTest::currentTestFailed())
+        return;
     openHandWindow();
 }
 

@@ -18,6 +18,7 @@
 #include "calculatorwindow.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
+#include "programstart.h"
 #include "shell.h"
 
 namespace {
@@ -219,12 +220,7 @@ void TestShell::init()
     m_windowsBefore = programWindows(false).size();
     Module1::reset();
     m_catcher = std::make_unique<MessageBoxCatcher>();
-    // As the program starts: the load handler runs in the constructor, then the menu bar.
-    m_calculator = new CalculatorWindow;
-    m_calculator->setAttribute(Qt::WA_DeleteOnClose);
-    m_shell = std::make_unique<Shell>(m_calculator);
-    m_calculator->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_calculator));
+    startProgram(m_calculator, m_shell);
 }
 
 void TestShell::cleanup()
