@@ -250,9 +250,9 @@ void CalculatorWindow::fillSheet(const BoxValues& boxes, int flowers)
         }
         const int target = std::clamp(flowers, 0, maxFlowers);
         for (int step = 0; step < maxFlowers && Module1::flowercount > target; ++step)
-            m_commands[4]->click();
+            m_commands[flowersDownButton]->click();
         for (int step = 0; step < maxFlowers && Module1::flowercount < target; ++step)
-            m_commands[5]->click();
+            m_commands[flowersUpButton]->click();
         for (int n = 1; n <= lastBox; ++n) {
             if (isSheetBox(n) && !m_checks[n]->isChecked() && boxes[n] == 1)
                 m_checks[n]->setChecked(true);
