@@ -1,5 +1,6 @@
 #include "handengine.h"
 
+#include <cassert>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -322,8 +323,8 @@ int forEachReading(const Hand& hand, Face winning, const Conditions& conditions,
     Candidate candidate;
     int readings = 0;
     for (const Split& split : splits) {
-        if (split.setCount + hand.declared.size() != candidate.sets.size())
-            continue;
+        // The size was checked: every split holds the sets the declared ones leave over.
+        assert(split.setCount + hand.declared.size() == candidate.sets.size());
         auto read = [&](int group) {
             int n = 0;
             for (int i = 0; i < split.setCount; ++i)
@@ -394,14 +395,16 @@ std::string conditionsError(const Conditions& conditions)
     return {};
 }
 
-// The finished hand's first fault, or the empty text.
-std::string finishedHandError(const Hand& hand, const Conditions& conditions)
+// The hand's first fault, or the empty text: a finished hand has 14 tiles with its winning
+// tile, a waiting one 13 without.
+std::string handError(const Hand& hand, const Conditions& conditions, WinningTile winningTile,
+                      int wanted)
 {
     std::string error = conditionsError(conditions);
     if (error.empty())
-        error = detail::checkHand(hand, WinningTile::Required);
-    if (error.empty() && handSize(hand) != 14)
-        error = sizeError(handSize(hand), 14);
+        error = detail::checkHand(hand, winningTile);
+    if (error.empty() && handSize(hand) != wanted)
+        error = sizeError(handSize(hand), wanted);
     return error;
 }
 
@@ -435,7 +438,7 @@ HandResult readHand(std::string_view text, const Conditions& conditions)
 HandResult scoreHand(const Hand& hand, const Conditions& conditions)
 {
     HandResult result;
-    result.error = finishedHandError(hand, conditions);
+    result.error = handError(hand, conditions, WinningTile::Required, 14);
     if (!result.error.empty())
         return result;
     result.hand = hand;
@@ -472,7 +475,7 @@ HandResult scoreHand(const Hand& hand, const Conditions& conditions)
 std::vector<ScoredReading> allReadings(const Hand& hand, const Conditions& conditions)
 {
     std::vector<ScoredReading> readings;
-    if (!finishedHandError(hand, conditions).empty())
+    if (!handError(hand, conditions, WinningTile::Required, 14).empty())
         return readings;
     forEachReading(hand, *hand.winning, conditions, isOneChance(hand),
                    [&readings](const Candidate& candidate) {
@@ -495,11 +498,7 @@ WaitsResult findWaits(std::string_view text, const Conditions& conditions)
 WaitsResult findWaits(const Hand& hand, const Conditions& conditions)
 {
     WaitsResult result;
-    result.error = conditionsError(conditions);
-    if (result.error.empty())
-        result.error = detail::checkHand(hand, WinningTile::Forbidden);
-    if (result.error.empty() && handSize(hand) != 13)
-        result.error = sizeError(handSize(hand), 13);
+    result.error = handError(hand, conditions, WinningTile::Forbidden, 13);
     if (!result.error.empty())
         return result;
 

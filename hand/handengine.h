@@ -38,6 +38,12 @@ std::string spokenBonus(int bonus);
 
 enum class SetKind { Chow, Pong, Kong };
 
+// The tiles of a set and of a pair as the notation writes them ("456m", "1111p", "55p"), and
+// the set's kind in words ("chow", "pong", "kong").
+std::string setText(SetKind kind, Face first);
+std::string pairText(Face face);
+const char* kindName(SetKind kind);
+
 // A set declared in the notation: [...] exposed chow, pong or kong, (....) concealed kong.
 struct DeclaredSet {
     SetKind kind;

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -142,14 +144,6 @@ std::string readDeclared(std::string_view group, Hand& hand)
     return std::string(group) + " is not a chow, pong or kong";
 }
 
-std::string setDigits(SetKind kind, Face first)
-{
-    std::string digits;
-    for (int n = 0; n < detail::setSize(kind); ++n)
-        digits += char('0' + rankOf(kind == SetKind::Chow ? first + n : first));
-    return digits + suitLetters[suitOf(first)];
-}
-
 } // namespace
 
 std::string faceText(Face face)
@@ -164,6 +158,33 @@ std::string bonusText(int bonus)
     if (bonus < 0 || bonus >= bonusCount)
         return "?";
     return std::string{char('1' + bonus % 4), bonus < 4 ? 'f' : 'y'};
+}
+
+std::string setText(SetKind kind, Face first)
+{
+    std::string digits;
+    for (int n = 0; n < detail::setSize(kind); ++n)
+        digits += char('0' + rankOf(kind == SetKind::Chow ? first + n : first));
+    return digits + suitLetters[suitOf(first)];
+}
+
+std::string pairText(Face face)
+{
+    const std::string tile = faceText(face);
+    return tile.front() + tile;
+}
+
+const char* kindName(SetKind kind)
+{
+    switch (kind) {
+    case SetKind::Chow:
+        return "chow";
+    case SetKind::Pong:
+        return "pong";
+    case SetKind::Kong:
+        break;
+    }
+    return "kong";
 }
 
 std::string spokenFace(Face face)
@@ -198,6 +219,10 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
         }
     }
 
+    // One tile per character at most, so a face's count cannot wrap before checkHand refuses
+    // a fifth tile.
+    static_assert(maxTextLength <= std::numeric_limits<std::uint8_t>::max(),
+                  "a face's count must hold every tile the text can write");
     auto onConcealed = [&hand](Face face) {
         ++hand.concealed[face];
         return std::string();
@@ -222,9 +247,9 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             break;
         }
         std::size_t end = i + 1;
+        while (end < text.size() && !endsGroup(text[end]))
+            ++end;
         if (c == '[' || c == '(') {
-            while (end < text.size() && !endsGroup(text[end]))
-                ++end;
             const char closer = c == '[' ? ']' : ')';
             if (end == text.size() || text[end] != closer) {
                 parsed.error = std::string(text.substr(i, end - i)) + " has no closing " +
@@ -234,8 +259,6 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             ++end;
             parsed.error = readDeclared(text.substr(i, end - i), hand);
         } else if (c == '+') {
-            while (end < text.size() && !endsGroup(text[end]))
-                ++end;
             const std::string_view tile = text.substr(i + 1, end - i - 1);
             if (hand.winning) {
                 parsed.error = "more than one winning tile: +" + faceText(*hand.winning) +
@@ -268,8 +291,6 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
                     "+" + std::string(tile) + " is not one tile: write the winning tile as +5p";
             hand.winning = face;
         } else {
-            while (end < text.size() && !endsGroup(text[end]))
-                ++end;
             parsed.error = readTiles(text.substr(i, end - i), onConcealed, onBonus);
         }
         anyTile = true;
@@ -302,7 +323,7 @@ std::string writeHand(const Hand& hand)
     }
     group(concealed);
     for (const DeclaredSet& set : hand.declared)
-        group((set.concealed ? "(" : "[") + setDigits(set.kind, set.first) +
+        group((set.concealed ? "(" : "[") + setText(set.kind, set.first) +
               (set.concealed ? ")" : "]"));
     std::string bonus;
     for (int kind = 0; kind < 2; ++kind) {

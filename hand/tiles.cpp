@@ -121,19 +121,6 @@ void splitTiles(const Counts& tiles, std::vector<Split>& out)
     }
 }
 
-bool formsSetsAndPair(const Counts& tiles)
-{
-    SuitState state[4];
-    int pairs = 0;
-    for (int suit = 0; suit < 4; ++suit) {
-        state[suit] = suitState(tiles, suit);
-        if (state[suit] == SuitState::Broken)
-            return false;
-        pairs += state[suit] == SuitState::SetsAndPair;
-    }
-    return pairs == 1;
-}
-
 int completingFaces(const Counts& tiles, const Counts& held, std::array<Face, faceCount>& faces)
 {
     // Adding a tile changes its own suit only, so the other suits are judged once.

@@ -73,9 +73,6 @@ struct Split {
 // the pair's face and then the sets from the lowest face.
 void splitTiles(const Counts& tiles, std::vector<Split>& out);
 
-// Whether the tiles are sets and a pair.
-bool formsSetsAndPair(const Counts& tiles);
-
 // The faces that make the tiles sets and a pair, in face order, leaving out a face of which
 // `held` counts four already. Returns how many were written to `faces`.
 int completingFaces(const Counts& tiles, const Counts& held, std::array<Face, faceCount>& faces);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "handengine.h"
 
@@ -172,7 +171,10 @@ hand::Hand builtHand(const std::uint8_t* data, std::size_t size)
     hand::Hand built;
     std::size_t at = 0;
     auto next = [&]() -> int { return at < size ? data[at++] : 0; };
-    const int sets = 1 + next() % 4 + (next() == 255);
+    int sets = 1 + next() % 4;
+    // Now and then a fifth set, which the hand's size check must refuse.
+    if (next() == 255)
+        ++sets;
     for (int n = 0; n < sets; ++n) {
         const int kind = next() % 3;
         hand::Face first = next() % hand::faceCount;
