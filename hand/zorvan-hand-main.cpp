@@ -18,6 +18,6 @@ int main(int argc, char* argv[])
     } catch (const std::exception& exception) {
         // Only running out of memory gets here; bad input never throws.
         err << "zorvan-hand: " << exception.what() << '\n';
-        return 1;
+        return hand::exitFailure;
     }
 }

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include "fanboard.h"
 #include "handengine.h"
 #include "tablelimit.h"
 
@@ -179,15 +180,6 @@ ParsedRequest parseArguments(const QStringList& arguments)
     return {request, {}};
 }
 
-// The tiles of a group as the notation writes them: "456m", "222z", "1111p", "77z".
-QString groupTiles(Face first, int size, bool run)
-{
-    std::string tiles;
-    for (int i = 0; i < size; ++i)
-        tiles += faceText(run ? first + i : first).front();
-    return qs(tiles + faceText(first).back());
-}
-
 // One group of a reading, as both outputs show it.
 struct Group {
     QLatin1String kind;
@@ -203,23 +195,10 @@ std::vector<Group> groupsOf(const Reading& reading)
     std::vector<Group> groups;
     for (std::size_t i = 0; i < reading.sets.size(); ++i) {
         const ReadSet& set = reading.sets[i];
-        const bool winning = reading.winningGroup == static_cast<int>(i);
-        switch (set.kind) {
-        case SetKind::Chow:
-            groups.push_back({QLatin1String("chow"), groupTiles(set.first, 3, true), set.open,
-                              set.declared, winning});
-            break;
-        case SetKind::Pong:
-            groups.push_back({QLatin1String("pong"), groupTiles(set.first, 3, false), set.open,
-                              set.declared, winning});
-            break;
-        case SetKind::Kong:
-            groups.push_back({QLatin1String("kong"), groupTiles(set.first, 4, false), set.open,
-                              set.declared, winning});
-            break;
-        }
+        groups.push_back({QLatin1String(kindName(set.kind)), qs(setText(set.kind, set.first)),
+                          set.open, set.declared, reading.winningGroup == static_cast<int>(i)});
     }
-    groups.push_back({QLatin1String("pair"), groupTiles(reading.pair, 2, false), false, false,
+    groups.push_back({QLatin1String("pair"), qs(pairText(reading.pair)), false, false,
                       reading.winningGroup == -1});
     return groups;
 }
@@ -254,6 +233,16 @@ QString conditionsLine(const Conditions& conditions)
     QString line = parts.join(QStringLiteral(", "));
     line[0] = line[0].toUpper();
     return line;
+}
+
+// The fan counter's box that made the hand a maximum: "All Terminals" or "All Honors".
+const char* maximumBox(const FanBoxValues& boxes)
+{
+    for (const ConditionBox& box : conditionBoxes) {
+        if (box.effect == BoxEffect::MaximumHand && boxes[box.check] == 1)
+            return box.caption;
+    }
+    return "";
 }
 
 QString plainResult(const HandResult& result, const Conditions& conditions)
@@ -313,9 +302,8 @@ QString plainResult(const HandResult& result, const Conditions& conditions)
         appendLines(text, result.valueWorking);
     }
     if (result.maximum) {
-        const char* box = result.fanBoxes[6] == 1 ? "All Terminals" : "All Honors";
         text += QStringLiteral("Your FANS: the maximum (%1); the board counts %2\n")
-                    .arg(QLatin1String(box))
+                    .arg(QLatin1String(maximumBox(result.fanBoxes)))
                     .arg(result.fans);
     } else {
         text += QStringLiteral("Your FANS: %1\n").arg(result.fans);
@@ -324,13 +312,15 @@ QString plainResult(const HandResult& result, const Conditions& conditions)
     return text;
 }
 
-template <std::size_t N>
-QJsonArray numbersWhere(const std::array<std::uint8_t, N>& values, int first)
+// The numbers of the boxes ticked or the tiles selected: each value of 1 whose number `counted`
+// accepts, a value's number being its index plus `shift`.
+template <class T, std::size_t N, class Counted>
+QJsonArray numbersWhere(const std::array<T, N>& values, int shift, Counted counted)
 {
     QJsonArray numbers;
-    for (int i = first; i < static_cast<int>(N); ++i) {
-        if (values[i] == 1)
-            numbers.append(i);
+    for (int i = 0; i < static_cast<int>(N); ++i) {
+        if (counted(i + shift) && values[i] == 1)
+            numbers.append(i + shift);
     }
     return numbers;
 }
@@ -359,20 +349,12 @@ QJsonObject jsonResult(const HandResult& result, const Conditions& conditions)
     object[QStringLiteral("fans")] = result.fans;
     object[QStringLiteral("maximum")] = result.maximum;
     object[QStringLiteral("overflow")] = result.overflow;
-    QJsonArray boxes;
-    for (int number = 1; number <= lastBox; ++number) {
-        if (isSheetBox(number) && result.boxes[number] == 1)
-            boxes.append(number);
-    }
-    object[QStringLiteral("boxes")] = boxes;
+    // The sheet and the board number their boxes from 1 by index, the board its tiles from 1.
+    object[QStringLiteral("boxes")] = numbersWhere(result.boxes, 0, isSheetBox);
     object[QStringLiteral("flowers")] = result.flowers;
-    QJsonArray fanTiles;
-    for (int i = 0; i < tileCount; ++i) {
-        if (result.fanTiles[i])
-            fanTiles.append(i + 1);
-    }
-    object[QStringLiteral("fanTiles")] = fanTiles;
-    object[QStringLiteral("fanBoxes")] = numbersWhere(result.fanBoxes, 1);
+    object[QStringLiteral("fanTiles")] = numbersWhere(result.fanTiles, 1, [](int) { return true; });
+    object[QStringLiteral("fanBoxes")] =
+        numbersWhere(result.fanBoxes, 0, [](int number) { return number >= 1; });
     object[QStringLiteral("readings")] = result.readings;
     QJsonArray reading;
     for (const Group& group : groupsOf(result.reading)) {
@@ -486,7 +468,7 @@ bool asksForJson(const QStringList& arguments)
 
 QString zorvanHandUsage()
 {
-    return QStringLiteral(
+    const QString usage = QStringLiteral(
         "Usage: zorvan-hand [options] HAND\n"
         "       zorvan-hand --waits [options] HAND\n"
         "\n"
@@ -499,7 +481,7 @@ QString zorvanHandUsage()
         "  --seat WIND      the seat wind: E, S, W or N (or East, South, West, North, in any\n"
         "                   case); East when not given\n"
         "  --round WIND     the prevailing wind, as --seat; East when not given\n"
-        "  --limit N        the table limit, a whole number from 1 to 65536; 500 when not given\n"
+        "  --limit N        the table limit, a whole number from 1 to 65536; %1 when not given\n"
         "  --self-drawn     won by self-pick (else on a discard); not needed with --waits\n"
         "  --last-tile      going out on the last tile\n"
         "  --supplement     going out on a supplementary tile\n"
@@ -526,6 +508,7 @@ QString zorvanHandUsage()
         "  zorvan-hand \"123m 456p 789s 234s 5z +5z\"\n"
         "  zorvan-hand --seat S --self-drawn --json \"222m 888p 777z 9s [111z] 1f 3y +9s\"\n"
         "  zorvan-hand --waits \"[123m] [456p] [789s] 22z 55z\"\n");
+    return usage.arg(Conditions{}.tablelimit);
 }
 
 int runZorvanHand(const QStringList& arguments, QTextStream& out, QTextStream& err)

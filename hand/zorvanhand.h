@@ -10,6 +10,7 @@ class QTextStream;
 namespace hand {
 
 inline constexpr int exitSuccess = 0;
+inline constexpr int exitFailure = 1; // the program itself failed: out of memory
 inline constexpr int exitBadInput = 2;
 
 // Runs the command on its arguments (without the program name) and returns its exit status.
