@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QButtonGroup>
@@ -14,11 +15,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "controls.h"
 #include "explainedlabel.h"
 #include "messages.h"
 #include "module1.h"
 #include "tileimages.h"
 #include "tilelabel.h"
+#include "tiles.h"
 #include "twips.h"
 
 using hand::Face;
@@ -56,9 +59,10 @@ constexpr int waitPitch = 780;
 constexpr int waitValueGap = 30;
 constexpr int waitValueHeight = 540;
 
+constexpr int clientWidth = 9000;
+constexpr int clientHeight = 7710;
+
 constexpr int paletteCount = hand::faceCount + hand::bonusCount;
-// The calculator's limit when the player has entered none.
-constexpr std::int32_t defaultTableLimit = 500;
 
 constexpr std::array<const char*, 7> honourImages{"east",  "south", "west", "north",
                                                   "white", "green", "red"};
@@ -87,53 +91,12 @@ QString notation(Face face)
     return QString::fromStdString(hand::faceText(face));
 }
 
-int setSize(SetKind kind)
+// The calculator's table limit, when the player has entered one there.
+std::optional<std::int32_t> enteredTableLimit()
 {
-    return kind == SetKind::Kong ? 4 : 3;
-}
-
-QString kindWord(SetKind kind)
-{
-    switch (kind) {
-    case SetKind::Chow:
-        return QStringLiteral("chow");
-    case SetKind::Pong:
-        return QStringLiteral("pong");
-    case SetKind::Kong:
-        break;
-    }
-    return QStringLiteral("kong");
-}
-
-// "123m", "555p", "1111z".
-QString setTiles(SetKind kind, Face first)
-{
-    QString digits;
-    for (int n = 0; n < setSize(kind); ++n)
-        digits += QString::number((kind == SetKind::Chow ? first + n : first) % 9 + 1);
-    return digits + notation(first).back();
-}
-
-// "99s", "55z".
-QString pairTiles(Face face)
-{
-    const QString tile = notation(face);
-    return tile.front() + tile;
-}
-
-// Every tile of the hand per face, the winning tile included.
-std::array<int, hand::faceCount> heldTiles(const hand::Hand& hand)
-{
-    std::array<int, hand::faceCount> held{};
-    for (Face face = 0; face < hand::faceCount; ++face)
-        held[face] = hand.concealed[face];
-    for (const hand::DeclaredSet& set : hand.declared) {
-        for (int n = 0; n < setSize(set.kind); ++n)
-            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
-    }
-    if (hand.winning)
-        ++held[*hand.winning];
-    return held;
+    if (Module1::tablelimit == 0)
+        return std::nullopt;
+    return Module1::tablelimit;
 }
 
 bool isEmpty(const hand::Hand& hand)
@@ -234,7 +197,7 @@ HandWindow::HandWindow(QWidget* parent) : QWidget(parent)
     createHandArea();
     createResult();
     createButtons();
-    resize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
 
     refresh();
     m_text->setFocus();
@@ -249,7 +212,8 @@ void HandWindow::setCalculatorAvailable(bool available)
 void HandWindow::changeEvent(QEvent* event)
 {
     // The calculator's table limit may have changed while another window was active.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        enteredTableLimit() != m_shownTableLimit)
         runEventHandler([this] { refresh(); });
     QWidget::changeEvent(event);
 }
@@ -290,10 +254,10 @@ void HandWindow::createPalette()
         // Winds apart from dragons, flowers apart from seasons.
         const bool secondGroup = (bonus || row == 3) && column >= 4;
         const int left = paletteLeft + palettePitch * column + (secondGroup ? paletteGroupGap : 0);
+        const QString written =
+            QString::fromStdString(bonus ? hand::bonusText(number) : hand::faceText(number));
         auto* label = new TileLabel(this);
-        label->setObjectName(QStringLiteral("Palette_%1")
-                                 .arg(QString::fromStdString(bonus ? hand::bonusText(number)
-                                                                   : hand::faceText(number))));
+        label->setObjectName(QStringLiteral("Palette_%1").arg(written));
         label->setGeometry(
             twipsRect(left, paletteTop + paletteRowPitch * row, tileWidth, tileHeight));
         label->setPixmap(tileImage(bonus ? bonusImageName(number) : imageName(number), false,
@@ -301,7 +265,7 @@ void HandWindow::createPalette()
         const QString name =
             QString::fromStdString(bonus ? hand::spokenBonus(number) : hand::spokenFace(number));
         label->setAccessibleName(name);
-        label->setToolTip(QStringLiteral("%1 (%2)").arg(name, label->objectName().mid(8)));
+        label->setToolTip(QStringLiteral("%1 (%2)").arg(name, written));
         connect(label, &TileLabel::clicked, this,
                 [this, tile] { runEventHandler([this, tile] { Palette_Click(tile); }); });
         m_palette.push_back(label);
@@ -367,8 +331,8 @@ void HandWindow::createHandArea()
 {
     createCaption(QStringLiteral("HandLabel"), QStringLiteral("Your hand"),
                   twipsRect(areaLeft, 3720, 4200, 255));
-    m_clear = createButton(QStringLiteral("ClearHand"), QStringLiteral("Clear hand"),
-                           twipsRect(7320, 3645, 1560, 345), &HandWindow::ClearHand_Click);
+    m_clear = createCommandButton(this, QStringLiteral("ClearHand"), QStringLiteral("Clear hand"),
+                                  twipsRect(7320, 3645, 1560, 345), [this] { ClearHand_Click(); });
     m_clear->setToolTip(QStringLiteral("Takes every tile out of the hand"));
     m_handArea = new QWidget(this);
     m_handArea->setObjectName(QStringLiteral("HandTiles"));
@@ -391,26 +355,14 @@ void HandWindow::createResult()
     m_waitsArea->setGeometry(twipsRect(areaLeft, waitsTop, areaWidth, waitsHeight));
 }
 
-QPushButton* HandWindow::createButton(const QString& name, const QString& caption,
-                                      const QRect& geometry, void (HandWindow::*handler)())
-{
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { runEventHandler([this, handler] { (this->*handler)(); }); });
-    return button;
-}
-
 void HandWindow::createButtons()
 {
-    m_fillCalculator =
-        createButton(QStringLiteral("FillCalculator"), QStringLiteral("Fill in the calculator"),
-                     twipsRect(3480, 7200, 2640, 375), &HandWindow::FillCalculator_Click);
-    m_fillFanCounter =
-        createButton(QStringLiteral("FillFanCounter"), QStringLiteral("Fill in the fan counter"),
-                     twipsRect(6240, 7200, 2640, 375), &HandWindow::FillFanCounter_Click);
+    m_fillCalculator = createCommandButton(
+        this, QStringLiteral("FillCalculator"), QStringLiteral("Fill in the calculator"),
+        twipsRect(3480, 7200, 2640, 375), [this] { FillCalculator_Click(); });
+    m_fillFanCounter = createCommandButton(
+        this, QStringLiteral("FillFanCounter"), QStringLiteral("Fill in the fan counter"),
+        twipsRect(6240, 7200, 2640, 375), [this] { FillFanCounter_Click(); });
 }
 
 hand::Conditions HandWindow::conditions() const
@@ -420,7 +372,7 @@ hand::Conditions HandWindow::conditions() const
     conditions.round = static_cast<hand::Wind>(m_round->currentIndex());
     for (std::size_t i = 0; i < conditionChecks.size(); ++i)
         conditions.*conditionChecks[i].condition = m_conditions[i]->isChecked();
-    conditions.tablelimit = Module1::tablelimit != 0 ? Module1::tablelimit : defaultTableLimit;
+    conditions.tablelimit = enteredTableLimit().value_or(conditions.tablelimit);
     return conditions;
 }
 
@@ -491,7 +443,7 @@ void HandWindow::HandTile_Click(int slot)
     hand::Hand next = m_hand;
     switch (tile.kind) {
     case HandTile::Kind::Concealed:
-        --next.concealed[tile.index];
+        --next.concealed[tile.face];
         break;
     case HandTile::Kind::Declared:
         next.declared.erase(next.declared.begin() + tile.index);
@@ -547,6 +499,7 @@ void HandWindow::FillFanCounter_Click()
 
 void HandWindow::refresh()
 {
+    m_shownTableLimit = enteredTableLimit();
     recount();
     showHand();
     showResult();
@@ -559,7 +512,7 @@ void HandWindow::refresh()
 void HandWindow::recount()
 {
     if (!m_textReads) {
-        m_state = State::Unread;
+        m_state = State::Refused;
         return;
     }
     if (isEmpty(m_hand)) {
@@ -571,13 +524,13 @@ void HandWindow::recount()
     if (m_hand.winning || hand::handSize(m_hand) > 13) {
         m_scored = hand::scoreHand(m_hand, now);
         m_error = m_scored.error;
-        m_state = m_error.empty() ? State::Finished : State::Incomplete;
+        m_state = m_error.empty() ? State::Finished : State::Refused;
         return;
     }
     m_waits = hand::findWaits(m_hand, now);
     m_error = m_waits.error;
     if (!m_error.empty())
-        m_state = State::Incomplete;
+        m_state = State::Refused;
     else
         m_state = m_waits.ready() ? State::Waiting : State::NotReady;
 }
@@ -590,13 +543,13 @@ void HandWindow::showHand()
     std::vector<HandTile> concealed;
     for (Face face = 0; face < hand::faceCount; ++face) {
         for (int n = 0; n < m_hand.concealed[face]; ++n)
-            concealed.push_back({HandTile::Kind::Concealed, face, face});
+            concealed.push_back({HandTile::Kind::Concealed, -1, face});
     }
     groups.push_back(std::move(concealed));
     for (std::size_t i = 0; i < m_hand.declared.size(); ++i) {
         const hand::DeclaredSet& set = m_hand.declared[i];
         std::vector<HandTile> tiles;
-        for (int n = 0; n < setSize(set.kind); ++n)
+        for (int n = 0; n < hand::detail::setSize(set.kind); ++n)
             tiles.push_back({HandTile::Kind::Declared, int(i),
                              set.kind == SetKind::Chow ? set.first + n : set.first});
         groups.push_back(std::move(tiles));
@@ -608,7 +561,7 @@ void HandWindow::showHand()
     }
     groups.push_back(std::move(bonus));
     if (m_hand.winning)
-        groups.push_back({{HandTile::Kind::Winning, 0, *m_hand.winning}});
+        groups.push_back({{HandTile::Kind::Winning, -1, *m_hand.winning}});
 
     m_handTileMeaning.clear();
     int left = 0;
@@ -667,7 +620,7 @@ QString HandWindow::handTileName(const HandTile& tile) const
         return QStringLiteral("%1, %2 %3")
             .arg(spoken(tile.face),
                  set.concealed ? QStringLiteral("concealed") : QStringLiteral("exposed"),
-                 kindWord(set.kind));
+                 QLatin1String(hand::kindName(set.kind)));
     }
     case HandTile::Kind::Bonus:
         return QString::fromStdString(hand::spokenBonus(tile.index));
@@ -683,7 +636,7 @@ QString HandWindow::handTileName(const HandTile& tile) const
     const hand::ReadSet& set = reading.sets[reading.winningGroup];
     return name + QStringLiteral(", %1 %2").arg(set.open ? QStringLiteral("exposed")
                                                          : QStringLiteral("concealed"),
-                                                kindWord(set.kind));
+                                                QLatin1String(hand::kindName(set.kind)));
 }
 
 void HandWindow::showResult()
@@ -707,8 +660,7 @@ QString HandWindow::resultText() const
     case State::Empty:
         return QStringLiteral("Click the tiles of your hand, or type them: 123m 456p 789s 1z "
                               "[555z] +1z");
-    case State::Unread:
-    case State::Incomplete:
+    case State::Refused:
         return QString::fromStdString(m_error);
     case State::NotReady:
         return QStringLiteral("not ready: no tile makes 4 sets and a pair");
@@ -726,26 +678,27 @@ QString HandWindow::resultText() const
     QStringList sets;
     for (std::size_t i = 0; i < reading.sets.size(); ++i) {
         const hand::ReadSet& set = reading.sets[i];
-        QString tiles = setTiles(set.kind, set.first);
+        QString tiles = QString::fromStdString(hand::setText(set.kind, set.first));
         if (set.declared)
             tiles =
                 set.open ? QStringLiteral("[%1]").arg(tiles) : QStringLiteral("(%1)").arg(tiles);
         QString text = QStringLiteral("%1 %2 %3")
-                           .arg(kindWord(set.kind), tiles,
+                           .arg(QLatin1String(hand::kindName(set.kind)), tiles,
                                 set.open ? QStringLiteral("exposed") : QStringLiteral("concealed"));
         if (int(i) == reading.winningGroup)
             text += QStringLiteral(" (won on %1)").arg(notation(*m_scored.hand.winning));
         sets << text;
     }
     QString readingLine = QStringLiteral("Read as %1; pair %2")
-                              .arg(sets.join(QStringLiteral(", ")), pairTiles(reading.pair));
+                              .arg(sets.join(QStringLiteral(", ")),
+                                   QString::fromStdString(hand::pairText(reading.pair)));
     if (reading.winningGroup < 0)
         readingLine += QStringLiteral(" (won on %1)").arg(notation(reading.pair));
     if (m_scored.readings > 1)
         readingLine += QStringLiteral(", the best of %1 readings").arg(m_scored.readings);
 
     const std::int32_t limit = conditions().tablelimit;
-    const QString limitNote = Module1::tablelimit != 0
+    const QString limitNote = enteredTableLimit()
                                   ? QStringLiteral("table limit %1").arg(limit)
                                   : QStringLiteral("table limit %1: none entered in the "
                                                    "calculator")
@@ -826,7 +779,7 @@ TileLabel* HandWindow::waitLabel(int slot)
 
 void HandWindow::updatePalette()
 {
-    const std::array<int, hand::faceCount> held = heldTiles(m_hand);
+    const hand::detail::Counts held = hand::detail::allTiles(m_hand);
     const Mode current = mode();
     const bool roomForASet = m_hand.declared.size() < 4;
     for (Face face = 0; face < hand::faceCount; ++face) {
@@ -836,7 +789,7 @@ void HandWindow::updatePalette()
             enabled = held[face] < 4;
             break;
         case Mode::Chow:
-            enabled = roomForASet && face < hand::firstHonour && face % 9 <= 6 && held[face] < 4 &&
+            enabled = roomForASet && hand::detail::canStartChow(face) && held[face] < 4 &&
                       held[face + 1] < 4 && held[face + 2] < 4;
             break;
         case Mode::Pong:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +27,6 @@ class HandWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int clientWidthTwips = 9000;
-    static constexpr int clientHeightTwips = 7710;
-
     // What a click on a palette tile adds to the hand.
     enum class Mode { Tile, Chow, Pong, Kong, ConcealedKong, Winning };
 
@@ -49,13 +48,13 @@ protected:
 
 private:
     // What the hand window shows below the hand.
-    enum class State { Empty, Unread, Incomplete, Finished, Waiting, NotReady };
+    enum class State { Empty, Refused, Finished, Waiting, NotReady };
 
     // One picture of the hand area: what it stands for and what a click takes out.
     struct HandTile {
         enum class Kind { Concealed, Declared, Bonus, Winning } kind;
-        int index; // the face, the declared set's index or the bonus tile
-        hand::Face face;
+        int index;       // the declared set's index or the bonus tile, else -1
+        hand::Face face; // -1 for a bonus tile
     };
 
     void HandText_Change();
@@ -74,8 +73,6 @@ private:
     void createResult();
     void createButtons();
     QLabel* createCaption(const QString& name, const QString& caption, const QRect& geometry);
-    QPushButton* createButton(const QString& name, const QString& caption, const QRect& geometry,
-                              void (HandWindow::*handler)());
 
     Mode mode() const;
     hand::Conditions conditions() const;
@@ -120,6 +117,8 @@ private:
     bool m_textReads = true;
     std::string m_error;
     State m_state = State::Empty;
+    // The calculator's table limit as the shown score used it: none entered, or the number.
+    std::optional<std::int32_t> m_shownTableLimit;
     hand::HandResult m_scored;
     hand::WaitsResult m_waits;
     bool m_calculatorAvailable = true;

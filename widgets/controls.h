@@ -7,17 +7,26 @@
 #include "messages.h"
 #include "twips.h"
 
-// A command button named after its designer name, Command<number>, whose clicks run
-// `handler` as an event handler (no error escapes into the event loop).
+// A command button named `name` whose clicks run `handler` as an event handler (no error
+// escapes into the event loop).
 template <class Handler>
-QPushButton* createCommandButton(QWidget* parent, int number, const QString& caption,
+QPushButton* createCommandButton(QWidget* parent, const QString& name, const QString& caption,
                                  const QRect& geometry, Handler handler)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
+    button->setObjectName(name);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, parent,
                      [handler] { runEventHandler(handler); });
     return button;
+}
+
+// The same, named after its designer name, Command<number>.
+template <class Handler>
+QPushButton* createCommandButton(QWidget* parent, int number, const QString& caption,
+                                 const QRect& geometry, Handler handler)
+{
+    return createCommandButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
+                               handler);
 }
