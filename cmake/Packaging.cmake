@@ -18,12 +18,24 @@ set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CMAKE_SY
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
 
+# The licence travels with every package: the full text in the zip, Debian's machine-readable
+# copyright file (pointing at the text Debian ships) in the .deb and the .tar.gz.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64")
+    # Windows line ends, so that every editor shows them as lines.
+    configure_file(${PROJECT_SOURCE_DIR}/resources/windows/README.txt README.txt
+        @ONLY NEWLINE_STYLE WIN32)
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE WIN32)
+    install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+        DESTINATION .)
 elseif(APPLE)
     set(CPACK_GENERATOR DragNDrop)
 else()
     set(CPACK_GENERATOR DEB TGZ)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/linux/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")

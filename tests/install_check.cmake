@@ -29,6 +29,7 @@ set(expected
     bin/zorvan-calculator
     bin/zorvan-hand
     share/man/man1/zorvan-hand.1
+    share/doc/zorvan-calculator/copyright
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml)
 foreach(size IN LISTS ICON_SIZES)

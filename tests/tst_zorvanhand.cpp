@@ -659,7 +659,9 @@ void TestZorvanHand::program()
     QFETCH(QString, err);
 
     QProcess process;
-    process.start(QStringLiteral(ZORVAN_HAND_EXECUTABLE), arguments);
+    // Text mode reads the Windows program's CRLF line ends as the LF the rows are written in.
+    process.start(QStringLiteral(ZORVAN_HAND_EXECUTABLE), arguments,
+                  QIODevice::ReadWrite | QIODevice::Text);
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), status);

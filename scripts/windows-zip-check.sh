@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Unpacks the Windows zip into a scratch folder and starts the calculator from there under
+# Wine on a virtual X display: its window must appear with its title and its menu bar must
+# open a menu. With a PNG path it also saves a picture of the window as Windows draws it,
+# with the Help menu open.
+# Usage: scripts/windows-zip-check.sh ZIP [PICTURE.png]
+set -euo pipefail
+zip=$(realpath "$1")
+picture=${2:+$(realpath -m "$2")}
+title="Zorvan! Mah-Jongg Calculator"
+
+scratch=$(mktemp -d)
+cleanup() {
+    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
+    wineserver -k 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+(cd "$scratch" && cmake -E tar xf "$zip")
+folder=$(find "$scratch" -name zorvan-calculator.exe -printf '%h\n' | head -n1)
+
+display=:$((100 + RANDOM % 800))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display WINEDEBUG=-all
+sleep 1
+# Wine's virtual desktop draws the window frames itself, as Windows does.
+(cd "$folder" && exec wine explorer /desktop=Zorvan,800x700 ./zorvan-calculator.exe) \
+    >/dev/null 2>&1 &
+app_pid=$!
+
+window=""
+for _ in $(seq 120); do
+    window=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.5
+done
+if [ -z "$window" ]; then
+    echo "FAIL: no window titled \"$title\" from the unpacked zip" >&2
+    exit 1
+fi
+echo "The unpacked zip shows its window \"$title\"."
+
+# A click on "Help" in the menu bar opens its menu, a window of its own.
+sleep 2
+windows_before=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
+xdotool mousemove --window "$window" 150 32 click 1
+sleep 1
+windows_after=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
+if [ "$windows_after" -le "$windows_before" ]; then
+    echo "FAIL: a click on the menu bar opened no menu" >&2
+    exit 1
+fi
+echo "A click on its menu bar opens a menu."
+
+if [ -n "$picture" ]; then
+    desktop=$(xdotool search --name '^Zorvan - Wine desktop$' | head -n1)
+    read -r x y width height < <(xwininfo -id "$window" | awk '
+        /Relative upper-left X/ {x = $NF} /Relative upper-left Y/ {y = $NF}
+        /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')
+    import -window "$desktop" -crop "${width}x${height}+${x}+${y}" +repage "$picture"
+    echo "Saved $picture"
+fi

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Turns a checkout into a tested Windows zip on a Debian 12 machine: MinGW-w64 and Wine from
+# apt, a static Qt for Windows built once from Debian's own qt6-base source (kept in a cache
+# outside the checkout), the project cross-built, its test suite run under Wine, and the zip
+# packed by CPack into build-windows/packages/.
+# Usage: scripts/windows.sh [--qt-only | --cached-qt]
+#   --qt-only    build Qt for Windows (if it is not in the cache yet) and stop
+#   --cached-qt  install nothing, build nothing: exit 0 when Qt for Windows is in the cache
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$PWD
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/zorvan
+
+# Qt for Windows is kept per Qt version and compiler; the version is the host Qt's.
+qt_prefix_for() {
+    local qt_version gcc_version
+    qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev 2>/dev/null) || return 1
+    gcc_version=$(x86_64-w64-mingw32-g++-posix -dumpversion 2>/dev/null) || return 1
+    echo "$cache/qt-${qt_version%%+*}-win64-static-mingw-gcc${gcc_version%%-*}"
+}
+if [ "${1:-}" = --cached-qt ]; then
+    prefix=$(qt_prefix_for) && [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]
+    exit
+fi
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+scripts/install-deps.sh
+# The cross compiler, Wine and its fonts, the host Qt tools, apt-get source's unpacker, Qt's
+# build scripts, and for the zip's check a virtual display, xdotool and ImageMagick.
+install_missing g++-mingw-w64-x86-64-posix wine wine64 fonts-wine qt6-base-dev-tools dpkg-dev \
+    perl python3 xvfb xdotool imagemagick
+
+qt_prefix=$(qt_prefix_for)
+qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev)
+qt_version=${qt_version%%+*}
+
+build_qt() {
+    local source_version work started
+    source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+    if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
+        echo "No Debian source list is enabled: adding deb-src entries for apt-get source" \
+            "(/etc/apt/sources.list.d/zorvan-deb-src.sources)."
+        local list=/etc/apt/sources.list.d/debian.sources
+        if [ -f "$list" ]; then
+            sed 's/^Types:.*/Types: deb-src/' "$list" |
+                "${sudo[@]}" tee /etc/apt/sources.list.d/zorvan-deb-src.sources >/dev/null
+        else
+            grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+                "${sudo[@]}" tee /etc/apt/sources.list.d/zorvan-deb-src.list >/dev/null
+        fi
+        "${sudo[@]}" apt-get update -q
+    fi
+
+    started=$(date +%s)
+    work=$cache/build-qt-$qt_version
+    rm -rf "$work"
+    mkdir -p "$work"
+    (cd "$work" && apt-get source -q "qt6-base=$source_version")
+    local qt_source
+    qt_source=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n1)
+    mkdir -p "$work/build"
+    (cd "$work/build" && "$qt_source/configure" -prefix "$qt_prefix" \
+        -release -static -platform linux-g++ -xplatform win32-g++ -qt-host-path /usr \
+        -nomake tests -nomake examples \
+        -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype \
+        -no-opengl -no-dbus -no-feature-vulkan -no-feature-network -no-feature-sql \
+        -no-feature-printsupport -no-feature-concurrent -no-feature-xml \
+        -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3 \
+        -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+    cmake --build "$work/build" --parallel
+    cmake --install "$work/build"
+    rm -rf "$work"
+    echo "Qt $qt_version for Windows built in $((($(date +%s) - started + 59) / 60)) minutes" \
+        "into $qt_prefix"
+}
+
+if [ ! -f "$qt_prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+    build_qt
+else
+    echo "Qt $qt_version for Windows: $qt_prefix (cached)"
+fi
+[ "${1:-}" = --qt-only ] && exit 0
+
+# The Linux zorvan-hand, which the Windows one is compared with.
+if [ ! -x build/cli/zorvan-hand ]; then
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target zorvan-hand
+fi
+
+export ZORVAN_QT_WINDOWS=$qt_prefix
+cmake --preset windows -DZORVAN_LINUX_HAND="$source_dir/build/cli/zorvan-hand"
+cmake --build --preset windows --parallel
+
+# A Wine prefix of the project's own, made once (it takes about half a minute). Debian's Wine
+# leaves its own fonts out of a new prefix, and without Tahoma, the face Wine gives as the
+# Windows UI font, every window would fall back to a serif face: they go where Windows keeps
+# its fonts.
+export WINEPREFIX=$cache/wine-prefix WINEDEBUG=-all
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+fi
+cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+ctest --preset windows --timeout 600
+
+cpack --preset windows
+package=$(ls build-windows/packages/zorvan-calculator-*-win64.zip)
+scripts/windows-zip-check.sh "$package"
+echo "Windows package: $package"
