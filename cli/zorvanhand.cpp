@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include "deal.h"
 #include "fanboard.h"
 #include "handengine.h"
 #include "tablelimit.h"
@@ -51,12 +52,6 @@ QString quoted(const QString& text)
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-const char* windName(Wind wind)
-{
-    static constexpr std::array<const char*, 4> names{"East", "South", "West", "North"};
-    return names[static_cast<int>(wind)];
 }
 
 // E, S, W, N or the whole name, in any case.
@@ -214,27 +209,6 @@ void appendLines(QString& text, const std::vector<std::string>& lines)
         text += QStringLiteral("  ") + qs(line) + QLatin1Char('\n');
 }
 
-QString conditionsLine(const Conditions& conditions)
-{
-    QStringList parts{
-        QStringLiteral("seat wind %1").arg(QLatin1String(windName(conditions.seat))),
-        QStringLiteral("prevailing wind %1").arg(QLatin1String(windName(conditions.round)))};
-    parts << (conditions.selfDrawn ? QStringLiteral("self-picked")
-                                   : QStringLiteral("won on a discard"));
-    if (conditions.lastTile)
-        parts << QStringLiteral("going out on the last tile");
-    if (conditions.supplement)
-        parts << QStringLiteral("going out on a supplementary tile");
-    if (conditions.robbingKong)
-        parts << QStringLiteral("robbing a kong");
-    if (conditions.noFaTable)
-        parts << QStringLiteral("playing a NO FA table");
-    parts << QStringLiteral("table limit %1").arg(conditions.tablelimit);
-    QString line = parts.join(QStringLiteral(", "));
-    line[0] = line[0].toUpper();
-    return line;
-}
-
 // The fan counter's box that made the hand a maximum: "All Terminals" or "All Honors".
 const char* maximumBox(const FanBoxValues& boxes)
 {
@@ -248,7 +222,7 @@ const char* maximumBox(const FanBoxValues& boxes)
 QString plainResult(const HandResult& result, const Conditions& conditions)
 {
     QString text = QStringLiteral("Hand: %1\n%2\n\n")
-                       .arg(qs(writeHand(result.hand)), conditionsLine(conditions));
+                       .arg(qs(writeHand(result.hand)), qs(situationText(conditions)));
 
     text += result.readings == 1
                 ? QStringLiteral("The reading (the only one):\n")
