@@ -197,7 +197,6 @@ void TestZorvanHand::badInput_data()
     QTest::newRow("level 4") << QStringList{"--deal", "--level=4"} << level.arg("4");
     const QString seed =
         QStringLiteral("the seed must be a whole number from 0 to 9007199254740991, not \"%1\"");
-    QTest::newRow("seed negative") << QStringList{"--deal", "--seed", "-1"} << seed.arg("-1");
     // The first seed a JSON number cannot hold exactly.
     QTest::newRow("seed 2^53") << QStringList{"--deal", "--seed", "9007199254740992"}
                                << seed.arg("9007199254740992");
