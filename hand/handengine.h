@@ -28,6 +28,9 @@ inline constexpr int bonusCount = 8;
 
 enum class Wind { East, South, West, North };
 
+// "East", "South", "West", "North".
+const char* windName(Wind wind);
+
 // The notation's spelling of a face ("5p", "7z") and of a bonus tile ("2f", "3y").
 std::string faceText(Face face);
 std::string bonusText(int bonus);

@@ -146,6 +146,12 @@ std::string readDeclared(std::string_view group, Hand& hand)
 
 } // namespace
 
+const char* windName(Wind wind)
+{
+    static constexpr std::array<const char*, 4> names{"East", "South", "West", "North"};
+    return names[static_cast<int>(wind)];
+}
+
 std::string faceText(Face face)
 {
     if (face < 0 || face >= faceCount)
