@@ -9,7 +9,8 @@ foreach(var WINDOWS_HAND LINUX_HAND RUNNER)
 endforeach()
 
 # One command line a row, its arguments separated by "|": finished hands with every reading
-# and condition the text shows, both output forms, the waits, and refusals (status 2).
+# and condition the text shows, both output forms, the waits, dealt hands (the same seed must
+# deal the same hand with either compiler), and refusals (status 2).
 set(rows
     "--seat|S|--self-drawn|222m 888p 777z 9s [111z] 1f 3y +9s"
     "--json|--seat|S|--self-drawn|222m 888p 777z 9s [111z] 1f 3y +9s"
@@ -18,6 +19,10 @@ set(rows
     "--no-fa-table|--last-tile|--self-drawn|[123m] [456p] [789s] [222z] 5z +5z"
     "--waits|[123m] [456p] [789s] 22z 55z"
     "--waits|--json|1112345678999m"
+    "--deal|--seed|20261207"
+    "--deal|--json|--level|1|--seed|9007199254740991"
+    "--deal|--json|--level|2|--seed|0"
+    "--deal|--level|4"
     "[123m] [456p] [789s] 1z 3z 5z 7z +7z"
     "33333m 456p 789s 22z +2z"
     "--seat|X|123m"
