@@ -70,6 +70,11 @@ void makeSelectable(QLabel* label)
     label->setFocusPolicy(Qt::StrongFocus);
 }
 
+QString fansText(qint64 fans)
+{
+    return fans == 1 ? QStringLiteral("1 fan") : QStringLiteral("%1 fans").arg(fans);
+}
+
 std::uint64_t clockSeed()
 {
     return static_cast<std::uint64_t>(
@@ -339,8 +344,8 @@ void PracticeWindow::PracticeCheck_Click()
     }
     if (fansTyped == Typed::Number) {
         const bool fansRight = fans == m_scored.fans;
-        lines << judged(fansRight, QStringLiteral("%1 fans.").arg(m_scored.fans),
-                        QStringLiteral("%1 fans, not %2.").arg(m_scored.fans).arg(fans));
+        lines << judged(fansRight, fansText(m_scored.fans) + QLatin1Char('.'),
+                        QStringLiteral("%1, not %2.").arg(fansText(m_scored.fans)).arg(fans));
         right = right && fansRight;
     }
     settle(right);
