@@ -1,10 +1,12 @@
 #include <array>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "deal.h"
 #include "handengine.h"
 
 namespace {
@@ -117,5 +119,18 @@ void BM_HandWaitsNineWay(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HandWaitsNineWay);
+
+// A dealt hand at each level: every draw that does not keep to the level is scored and
+// drawn again, so the first level, which throws away the most, costs the most.
+void BM_Deal(benchmark::State& state)
+{
+    const auto level = static_cast<hand::DealLevel>(state.range(0));
+    std::uint64_t seed = 0;
+    for (auto _ : state) {
+        hand::Deal dealt = hand::deal(level, seed++);
+        benchmark::DoNotOptimize(dealt);
+    }
+}
+BENCHMARK(BM_Deal)->DenseRange(1, 3);
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -22,11 +25,17 @@ namespace {
 const QString programName = QStringLiteral("zorvan-hand");
 const QString exampleHand = QStringLiteral("123m 456p 789s 234s 5z +5z");
 
+// The largest seed --seed takes: JSON numbers are exact up to here.
+constexpr std::uint64_t maxSeed = (std::uint64_t{1} << 53) - 1;
+
 struct Request {
     Conditions conditions;
     bool json = false;
     bool waits = false;
     bool help = false;
+    bool deal = false;
+    DealLevel level = DealLevel::Everything;
+    std::optional<std::uint64_t> seed;
     QString hand;
 };
 
@@ -66,10 +75,11 @@ std::optional<Wind> readWind(const QString& text)
     return std::nullopt;
 }
 
-// Digits only: no sign, fraction, exponent or blanks.
-std::optional<std::int32_t> readLimit(const QString& text)
+// Digits only: no sign, fraction, exponent or blanks; from `lowest` to `highest`, which is
+// below 10^16.
+std::optional<std::uint64_t> readWhole(const QString& text, std::uint64_t lowest,
+                                       std::uint64_t highest)
 {
-    constexpr int bound = static_cast<int>(tableLimitBound);
     if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) {
             return c >= QLatin1Char('0') && c <= QLatin1Char('9');
         }))
@@ -77,10 +87,10 @@ std::optional<std::int32_t> readLimit(const QString& text)
     QStringView digits(text);
     while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
         digits = digits.mid(1);
-    if (digits.size() > 5)
+    if (digits.size() > 16)
         return std::nullopt;
-    const int value = digits.toInt();
-    if (value < 1 || value > bound)
+    const std::uint64_t value = digits.toULongLong();
+    if (value < lowest || value > highest)
         return std::nullopt;
     return value;
 }
@@ -105,9 +115,12 @@ ParsedRequest parseArguments(const QStringList& arguments)
     const QCommandLineOption noFaTable(QStringLiteral("no-fa-table"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption waits(QStringLiteral("waits"));
+    const QCommandLineOption deal(QStringLiteral("deal"));
+    const QCommandLineOption level(QStringLiteral("level"), QString(), QStringLiteral("level"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("number"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({seat, round, limit, selfDrawn, lastTile, supplement, robbingKong, noFaTable,
-                       json, waits, help});
+                       json, waits, deal, level, seed, help});
 
     if (!parser.parse(QStringList{programName} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -130,7 +143,7 @@ ParsedRequest parseArguments(const QStringList& arguments)
     request.json = parser.isSet(json);
     request.waits = parser.isSet(waits);
 
-    for (const QCommandLineOption* option : {&seat, &round, &limit}) {
+    for (const QCommandLineOption* option : {&seat, &round, &limit, &level, &seed}) {
         if (parser.values(*option).size() > 1)
             return refused(QStringLiteral("the option --%1 is given more than once")
                                .arg(option->names().first()));
@@ -151,12 +164,13 @@ ParsedRequest parseArguments(const QStringList& arguments)
         conditions.round = *wind;
     }
     if (parser.isSet(limit)) {
-        const std::optional<std::int32_t> value = readLimit(parser.value(limit));
+        const std::optional<std::uint64_t> value =
+            readWhole(parser.value(limit), 1, static_cast<std::uint64_t>(tableLimitBound));
         if (!value)
             return refused(
                 QStringLiteral("the table limit must be a whole number from 1 to 65536, not %1")
                     .arg(quoted(parser.value(limit))));
-        conditions.tablelimit = *value;
+        conditions.tablelimit = static_cast<std::int32_t>(*value);
     }
     // With --waits a win is shown both ways, so --self-drawn changes nothing there.
     conditions.selfDrawn = parser.isSet(selfDrawn);
@@ -166,6 +180,42 @@ ParsedRequest parseArguments(const QStringList& arguments)
     conditions.noFaTable = parser.isSet(noFaTable);
 
     const QStringList hands = parser.positionalArguments();
+    request.deal = parser.isSet(deal);
+    if (!request.deal) {
+        for (const QCommandLineOption* option : {&level, &seed}) {
+            if (parser.isSet(*option))
+                return refused(QStringLiteral("the option --%1 is only read with --deal")
+                                   .arg(option->names().first()));
+        }
+    } else {
+        // The deal draws the hand and its conditions; only the table limit is the caller's.
+        for (const QCommandLineOption* option : {&seat, &round, &selfDrawn, &lastTile, &supplement,
+                                                 &robbingKong, &noFaTable, &waits}) {
+            if (parser.isSet(*option))
+                return refused(QStringLiteral("the option --%1 cannot be given with --deal, "
+                                              "which draws the conditions with the hand")
+                                   .arg(option->names().first()));
+        }
+        if (!hands.isEmpty())
+            return refused(QStringLiteral("--deal takes no hand, it deals one: %1 is one too many")
+                               .arg(quoted(hands.join(QLatin1Char(' ')))));
+        if (parser.isSet(level)) {
+            const std::optional<std::uint64_t> value = readWhole(parser.value(level), 1, 3);
+            if (!value)
+                return refused(QStringLiteral("the level must be 1, 2 or 3, not %1")
+                                   .arg(quoted(parser.value(level))));
+            request.level = static_cast<DealLevel>(*value);
+        }
+        if (parser.isSet(seed)) {
+            request.seed = readWhole(parser.value(seed), 0, maxSeed);
+            if (!request.seed)
+                return refused(
+                    QStringLiteral("the seed must be a whole number from 0 to %1, not %2")
+                        .arg(maxSeed)
+                        .arg(quoted(parser.value(seed))));
+        }
+        return {request, {}};
+    }
     if (hands.isEmpty())
         return refused(QStringLiteral("no hand given: write its tiles, as in "
                                       "%1 \"%2\"")
@@ -426,6 +476,60 @@ QString jsonText(const QJsonObject& object)
            QLatin1Char('\n');
 }
 
+// The command line that scores the dealt hand again, ready to paste into a shell.
+QString scoringCommand(const Hand& hand, const Conditions& conditions)
+{
+    QStringList words{programName, QStringLiteral("--seat"),
+                      QLatin1String(windName(conditions.seat)).left(1), QStringLiteral("--round"),
+                      QLatin1String(windName(conditions.round)).left(1)};
+    const std::array<std::pair<bool, const char*>, 5> switches{{
+        {conditions.selfDrawn, "--self-drawn"},
+        {conditions.lastTile, "--last-tile"},
+        {conditions.supplement, "--supplement"},
+        {conditions.robbingKong, "--robbing-kong"},
+        {conditions.noFaTable, "--no-fa-table"},
+    }};
+    for (const auto& [set, option] : switches) {
+        if (set)
+            words << QLatin1String(option);
+    }
+    if (conditions.tablelimit != Conditions{}.tablelimit)
+        words << QStringLiteral("--limit") << QString::number(conditions.tablelimit);
+    // The notation holds no single quote, so single quotes keep it whole.
+    words << QLatin1Char('\'') + qs(writeHand(hand)) + QLatin1Char('\'');
+    return words.join(QLatin1Char(' '));
+}
+
+QString dealText(const Deal& dealt, const HandResult& result, const Conditions& conditions,
+                 bool json)
+{
+    if (json) {
+        QJsonObject object = jsonResult(result, conditions);
+        object[QStringLiteral("seed")] = static_cast<qint64>(dealt.seed);
+        object[QStringLiteral("level")] = static_cast<int>(dealt.level);
+        object[QStringLiteral("seat")] = QLatin1String(windName(conditions.seat));
+        object[QStringLiteral("round")] = QLatin1String(windName(conditions.round));
+        object[QStringLiteral("selfDrawn")] = conditions.selfDrawn;
+        object[QStringLiteral("lastTile")] = conditions.lastTile;
+        object[QStringLiteral("supplement")] = conditions.supplement;
+        object[QStringLiteral("robbingKong")] = conditions.robbingKong;
+        object[QStringLiteral("noFaTable")] = conditions.noFaTable;
+        return jsonText(object);
+    }
+    return QStringLiteral("%1\nDealt with --level %2 --seed %3\n\n")
+               .arg(scoringCommand(dealt.hand, conditions))
+               .arg(static_cast<int>(dealt.level))
+               .arg(dealt.seed) +
+           plainResult(result, conditions);
+}
+
+// A seed when none is given: the clock's nanoseconds, within the seeds --seed takes.
+std::uint64_t clockSeed()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(std::chrono::nanoseconds(now).count()) & maxSeed;
+}
+
 // Whether a command line that could not be read asked for JSON all the same.
 bool asksForJson(const QStringList& arguments)
 {
@@ -445,11 +549,13 @@ QString zorvanHandUsage()
     const QString usage = QStringLiteral(
         "Usage: zorvan-hand [options] HAND\n"
         "       zorvan-hand --waits [options] HAND\n"
+        "       zorvan-hand --deal [--level 1|2|3] [--seed N] [--limit N] [--json]\n"
         "\n"
         "Scores a finished Mah-Jongg hand written in tiles: the calculator's count, its value\n"
         "in Zorvan! Points and the fan counter's fans, with the working of each. With --waits,\n"
         "lists the tiles a waiting hand of 13 tiles goes out on, each scored on a discard and\n"
-        "self-picked, best first.\n"
+        "self-picked, best first. With --deal, deals a random winning hand and scores it,\n"
+        "after the command line that scores the same hand again.\n"
         "\n"
         "Options:\n"
         "  --seat WIND      the seat wind: E, S, W or N (or East, South, West, North, in any\n"
@@ -463,7 +569,15 @@ QString zorvanHandUsage()
         "  --no-fa-table    playing a NO FA table\n"
         "  --json           print one JSON object instead of text\n"
         "  --waits          list the winning tiles of a waiting hand\n"
+        "  --deal           deal a winning hand with its winds and conditions, and score it\n"
+        "  --level L        what the dealt hand asks of the counter: 1 sets and pair only\n"
+        "                   (nothing that doubles), 2 with doubles (no flowers, no limit\n"
+        "                   hand), 3 everything; 3 when not given\n"
+        "  --seed N         deal the hand of seed N, a whole number from 0 to %2; taken\n"
+        "                   from the clock (and printed) when not given\n"
         "  -h, --help       print this help\n"
+        "With --deal the winds and the conditions are the deal's, so --seat, --round and the\n"
+        "condition switches are refused beside it; --limit and --json work as with a hand.\n"
         "\n"
         "The hand (quotes keep a shell from reading [ ] and ( ) itself):\n"
         "  123m 55p 9s      characters (m), dots (p) and bamboo (s): digits, then the suit\n"
@@ -481,8 +595,9 @@ QString zorvanHandUsage()
         "Examples:\n"
         "  zorvan-hand \"123m 456p 789s 234s 5z +5z\"\n"
         "  zorvan-hand --seat S --self-drawn --json \"222m 888p 777z 9s [111z] 1f 3y +9s\"\n"
-        "  zorvan-hand --waits \"[123m] [456p] [789s] 22z 55z\"\n");
-    return usage.arg(Conditions{}.tablelimit);
+        "  zorvan-hand --waits \"[123m] [456p] [789s] 22z 55z\"\n"
+        "  zorvan-hand --deal --level 2 --seed 42\n");
+    return usage.arg(Conditions{}.tablelimit).arg(maxSeed);
 }
 
 int runZorvanHand(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -498,6 +613,14 @@ int runZorvanHand(const QStringList& arguments, QTextStream& out, QTextStream& e
         const std::string hand = request.hand.toStdString();
         if (request.help) {
             text = zorvanHandUsage();
+        } else if (request.deal) {
+            const Deal dealt = deal(request.level, request.seed.value_or(clockSeed()));
+            Conditions conditions = dealt.conditions;
+            conditions.tablelimit = request.conditions.tablelimit;
+            const HandResult result = scoreHand(dealt.hand, conditions);
+            error = qs(result.error);
+            if (error.isEmpty())
+                text = dealText(dealt, result, conditions, json);
         } else if (request.waits) {
             const WaitsResult result = findWaits(hand, request.conditions);
             error = qs(result.error);

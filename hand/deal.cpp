@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tiles.h"
@@ -167,9 +168,9 @@ std::optional<Hand> drawTiles(Random& random, const Shape& shape)
     for (int n = 0; n < 4; ++n) {
         const bool chows = chowsAllowed(shape.style);
         const bool pongs = shape.style != Style::AllChows;
-        std::vector<Weighted<SetKind>> kinds{{SetKind::Chow, chows ? 50 : 0},
-                                             {SetKind::Pong, pongs ? 38 : 0},
-                                             {SetKind::Kong, pongs ? 12 : 0}};
+        const std::vector<Weighted<SetKind>> kinds{{SetKind::Chow, chows ? 50 : 0},
+                                                   {SetKind::Pong, pongs ? 40 : 0},
+                                                   {SetKind::Kong, pongs ? 8 : 0}};
         const std::optional<SetKind> kind = pick(random, kinds);
         std::vector<Weighted<Face>> faces;
         for (Face face = 0; face < faceCount; ++face) {
@@ -270,34 +271,44 @@ Conditions drawConditions(Random& random, Hand& hand, DealLevel level)
     if (level != DealLevel::Everything || conditions.noFaTable)
         return conditions;
 
-    // How many flowers and seasons: none, a few, or a whole set of four (an FA kong).
+    // How many flowers and seasons: none, a few, or a whole set of four (an FA kong) and a
+    // few of the other set.
     const std::vector<Weighted<int>> counts{{0, 34}, {1, 24}, {2, 17}, {3, 10}, {4, 7}, {-1, 8}};
     const int count = *pick(random, counts);
-    std::array<int, bonusCount> order{};
-    for (int n = 0; n < bonusCount; ++n)
-        order[n] = n;
-    int taken = 0;
-    if (count < 0) {
-        const int kong = random.below(2) * 4;
-        for (int n = 0; n < 4; ++n)
-            hand.bonus[kong + n] = true;
-        taken = random.below(3);
-        // The others from the other four.
-        for (int n = 0; n < 4; ++n)
-            order[n] = (4 - kong) + n;
-        for (int n = 0; n < taken; ++n) {
-            const int k = n + random.below(4 - n);
-            std::swap(order[n], order[k]);
-            hand.bonus[order[n]] = true;
-        }
-        return conditions;
+    std::vector<int> free;
+    const int kong = count < 0 ? random.below(2) : -1;
+    for (int n = 0; n < bonusCount; ++n) {
+        if (n / 4 == kong)
+            hand.bonus[n] = true;
+        else
+            free.push_back(n);
     }
-    for (int n = 0; n < count; ++n) {
-        const int k = n + random.below(bonusCount - n);
-        std::swap(order[n], order[k]);
-        hand.bonus[order[n]] = true;
+    // The first `taken` of a partial shuffle: each choice of that many equally likely.
+    const int taken = count < 0 ? random.below(3) : count;
+    for (int n = 0; n < taken; ++n) {
+        std::swap(free[n], free[n + random.below(int(free.size()) - n)]);
+        hand.bonus[free[n]] = true;
     }
     return conditions;
+}
+
+// Whether the sheet and the flowers counter of the scored hand keep to the level.
+bool keepsToLevel(const HandResult& result, DealLevel level)
+{
+    if (level == DealLevel::Everything)
+        return true;
+    if (result.flowers != 0)
+        return false;
+    for (const SheetRow& row : handSheet) {
+        const bool forbidden = level == DealLevel::SetsAndPair
+                                   ? row.column == SheetColumn::Right
+                                   : row.effect == RowEffect::ReplaceByLimit;
+        for (int box = row.firstBox; forbidden && box < row.firstBox + row.boxCount; ++box) {
+            if (result.boxes[box] == 1)
+                return false;
+        }
+    }
+    return true;
 }
 
 std::optional<Deal> drawDeal(Random& random, DealLevel level)
@@ -321,24 +332,6 @@ std::optional<Deal> drawDeal(Random& random, DealLevel level)
 }
 
 } // namespace
-
-bool keepsToLevel(const HandResult& result, DealLevel level)
-{
-    if (level == DealLevel::Everything)
-        return true;
-    if (result.flowers != 0)
-        return false;
-    for (const SheetRow& row : handSheet) {
-        const bool forbidden = level == DealLevel::SetsAndPair
-                                   ? row.column == SheetColumn::Right
-                                   : row.effect == RowEffect::ReplaceByLimit;
-        for (int box = row.firstBox; forbidden && box < row.firstBox + row.boxCount; ++box) {
-            if (result.boxes[box] == 1)
-                return false;
-        }
-    }
-    return true;
-}
 
 Deal deal(DealLevel level, std::uint64_t seed)
 {

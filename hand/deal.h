@@ -29,9 +29,6 @@ struct Deal {
 // discard (and its tile held once), no flowers or seasons on a NO FA table.
 Deal deal(DealLevel level, std::uint64_t seed);
 
-// Whether the sheet and the flowers counter of a scored hand keep to the level.
-bool keepsToLevel(const HandResult& result, DealLevel level);
-
 // The situation in one sentence: "Seat wind South, prevailing wind East, won on a discard,
 // table limit 500".
 std::string situationText(const Conditions& conditions);

@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
 
@@ -123,6 +124,9 @@ private slots:
     void waitsJson();
     void waitsPlain_data();
     void waitsPlain();
+    void dealt_data();
+    void dealt();
+    void dealtFromTheClock();
     void program_data();
     void program();
 };
@@ -188,6 +192,23 @@ void TestZorvanHand::badInput_data()
     QTest::newRow("waits on 14 tiles")
         << QStringList{"--waits", "123m 456p 789s 234s 55z"}
         << "1 tile too many: a waiting hand is 13 tiles, a kong counted as 3";
+    const QString level = QStringLiteral("the level must be 1, 2 or 3, not \"%1\"");
+    QTest::newRow("level 0") << QStringList{"--deal", "--level", "0"} << level.arg("0");
+    QTest::newRow("level 4") << QStringList{"--deal", "--level=4"} << level.arg("4");
+    const QString seed =
+        QStringLiteral("the seed must be a whole number from 0 to 9007199254740991, not \"%1\"");
+    // The first seed a JSON number cannot hold exactly.
+    QTest::newRow("seed 2^53") << QStringList{"--deal", "--seed", "9007199254740992"}
+                               << seed.arg("9007199254740992");
+    QTest::newRow("seed without --deal")
+        << QStringList{"--seed", "1", declaredHand} << "the option --seed is only read with --deal";
+    QTest::newRow("seat with --deal")
+        << QStringList{"--deal", "--seat", "S"}
+        << "the option --seat cannot be given with --deal, which draws the conditions with the "
+           "hand";
+    QTest::newRow("a hand with --deal")
+        << QStringList{"--deal", declaredHand}
+        << "--deal takes no hand, it deals one: \"[123m] [456p] [789s] [22...\" is one too many";
     QTest::newRow("a million characters") << QStringList{QStringLiteral("1m ").repeated(333334)}
                                           << "the hand is longer than 200 characters";
 }
@@ -227,10 +248,26 @@ void TestZorvanHand::help()
     QCOMPARE(result.status, 0);
     QCOMPARE(result.err, QString());
     QVERIFY(result.out.startsWith(QLatin1String("Usage: zorvan-hand [options] HAND\n")));
-    for (const char* option :
-         {"--seat", "--round", "--limit", "--self-drawn", "--last-tile", "--supplement",
-          "--robbing-kong", "--no-fa-table", "--json", "--waits", "--help", "[456m]", "(1111p)",
-          "+5p", "1f", "1y", "Exit status"})
+    for (const char* option : {"--seat",
+                               "--round",
+                               "--limit",
+                               "--self-drawn",
+                               "--last-tile",
+                               "--supplement",
+                               "--robbing-kong",
+                               "--no-fa-table",
+                               "--json",
+                               "--waits",
+                               "--deal",
+                               "--level",
+                               "--seed",
+                               "--help",
+                               "[456m]",
+                               "(1111p)",
+                               "+5p",
+                               "1f",
+                               "1y",
+                               "Exit status"})
         QVERIFY2(result.out.contains(QLatin1String(option)), option);
 }
 
@@ -633,6 +670,85 @@ void TestZorvanHand::waitsPlain()
     QCOMPARE(result.status, 0);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, output);
+}
+
+// The command line a deal prints, taken apart into its arguments: the hand is the one quoted
+// argument.
+QStringList commandArguments(const QString& command)
+{
+    const qsizetype quote = command.indexOf(QLatin1Char('\''));
+    QStringList arguments = command.left(quote).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    arguments.removeFirst(); // the program's name
+    arguments << command.mid(quote + 1, command.size() - quote - 2);
+    return arguments;
+}
+
+void TestZorvanHand::dealt_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("dealtWith");
+    QTest::addColumn<QString>("conditions");
+
+    QTest::newRow("level 1, seed 0")
+        << QStringList{"--deal", "--level", "1", "--seed", "0"}
+        << "zorvan-hand --seat W --round N '33666m234p45s [5555z] +3s'"
+        << "Dealt with --level 1 --seed 0"
+        << R"({"seed": 0, "level": 1, "seat": "West", "round": "North", "selfDrawn": false,
+              "lastTile": false, "supplement": false, "robbingKong": false,
+              "noFaTable": false})";
+    // The table limit is the caller's, and the command line keeps it.
+    QTest::newRow("level 3, seed 77, limit 100")
+        << QStringList{"--limit", "100", "--seed=77", "--deal"}
+        << "zorvan-hand --seat E --round N --self-drawn --supplement --limit 100 '99m66677z "
+           "(9999p) [555z] 1f123y +9m'"
+        << "Dealt with --level 3 --seed 77"
+        << R"({"seed": 77, "level": 3, "seat": "East", "round": "North", "selfDrawn": true,
+              "lastTile": false, "supplement": true, "robbingKong": false,
+              "noFaTable": false})";
+}
+
+// A dealt hand is scored as if it had been given on the command line it prints.
+void TestZorvanHand::dealt()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, command);
+    QFETCH(QString, dealtWith);
+    QFETCH(QString, conditions);
+
+    const Run plain = run(arguments);
+    QCOMPARE(plain.status, 0);
+    QCOMPARE(plain.err, QString());
+    const QString head = command + QLatin1Char('\n') + dealtWith + QStringLiteral("\n\n");
+    QCOMPARE(plain.out.left(head.size()), head);
+    const Run given = run(commandArguments(command));
+    QCOMPARE(given.status, 0);
+    QCOMPARE(plain.out.mid(head.size()), given.out);
+
+    const Run json = run(QStringList{QStringLiteral("--json")} + arguments);
+    QCOMPARE(json.status, 0);
+    QJsonObject object = parseObject(json.out);
+    const QJsonObject expected = parseObject(conditions);
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        QCOMPARE(object[it.key()], it.value());
+        object.remove(it.key());
+    }
+    QCOMPARE(
+        object,
+        parseObject(run(QStringList{QStringLiteral("--json")} + commandArguments(command)).out));
+}
+
+// Without --seed the clock gives one, and the output says which: it deals the same again.
+void TestZorvanHand::dealtFromTheClock()
+{
+    const Run first = run({QStringLiteral("--deal")});
+    QCOMPARE(first.status, 0);
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("\n(Dealt with --level 3 --seed ([0-9]+))\n"))
+            .match(first.out);
+    QVERIFY2(match.hasMatch(), qPrintable(first.out));
+    const Run again = run({QStringLiteral("--deal"), QStringLiteral("--seed"), match.captured(2)});
+    QCOMPARE(again.out, first.out);
 }
 
 void TestZorvanHand::program_data()
