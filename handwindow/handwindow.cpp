@@ -181,26 +181,15 @@ void HandWindow::setCalculatorAvailable(bool available)
 
 void HandWindow::changeEvent(QEvent* event)
 {
-    // The calculator's table limit may have changed while another window was active.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        enteredTableLimit() != m_shownTableLimit)
+    if (enteredTableLimitChanged(*this, *event, m_shownTableLimit))
         runEventHandler([this] { refresh(); });
     QWidget::changeEvent(event);
 }
 
-QLabel* HandWindow::createCaption(const QString& name, const QString& caption,
-                                  const QRect& geometry)
-{
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 void HandWindow::createTextLine()
 {
-    QLabel* caption = createCaption(QStringLiteral("HandTextLabel"), QStringLiteral("Hand"),
-                                    twipsRect(120, 165, 840, 255));
+    QLabel* caption = createLabel(this, QStringLiteral("HandTextLabel"), QStringLiteral("Hand"),
+                                  twipsRect(120, 165, 840, 255));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("HandText"));
     m_text->setGeometry(twipsRect(960, 120, 7920, 345));
@@ -245,8 +234,8 @@ void HandWindow::createPalette()
 
 void HandWindow::createModes()
 {
-    createCaption(
-        QStringLiteral("ModeLabel"), QStringLiteral("A click on a tile adds"),
+    createLabel(
+        this, QStringLiteral("ModeLabel"), QStringLiteral("A click on a tile adds"),
         twipsRect(firstColumn, paletteTop, secondColumn + secondColumnWidth - firstColumn, 255));
     m_modes = new QButtonGroup(this);
     for (const ModeButton& mode : modeButtons) {
@@ -273,8 +262,8 @@ void HandWindow::createConditions()
     const QStringList winds{QStringLiteral("East"), QStringLiteral("South"), QStringLiteral("West"),
                             QStringLiteral("North")};
     auto createWind = [this, &winds](const QString& name, const QString& caption, int top) {
-        QLabel* label = createCaption(name + QStringLiteral("Label"), caption,
-                                      twipsRect(firstColumn, top + 45, firstColumnWidth, 255));
+        QLabel* label = createLabel(this, name + QStringLiteral("Label"), caption,
+                                    twipsRect(firstColumn, top + 45, firstColumnWidth, 255));
         auto* combo = new QComboBox(this);
         combo->setObjectName(name);
         combo->addItems(winds);
@@ -300,8 +289,8 @@ void HandWindow::createConditions()
 
 void HandWindow::createHandArea()
 {
-    createCaption(QStringLiteral("HandLabel"), QStringLiteral("Your hand"),
-                  twipsRect(areaLeft, 3720, 4200, 255));
+    createLabel(this, QStringLiteral("HandLabel"), QStringLiteral("Your hand"),
+                twipsRect(areaLeft, 3720, 4200, 255));
     m_clear = createCommandButton(this, QStringLiteral("ClearHand"), QStringLiteral("Clear hand"),
                                   twipsRect(7320, 3645, 1560, 345), [this] { ClearHand_Click(); });
     m_clear->setToolTip(QStringLiteral("Takes every tile out of the hand"));

@@ -67,7 +67,6 @@ private:
     void createHandArea();
     void createResult();
     void createButtons();
-    QLabel* createCaption(const QString& name, const QString& caption, const QRect& geometry);
 
     Mode mode() const;
     hand::Conditions conditions() const;

@@ -1,5 +1,6 @@
 #include "practicewindow.h"
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -28,7 +29,7 @@ namespace {
 constexpr int leftColumn = 120;
 constexpr int leftWidth = 5520;
 constexpr int tilesTop = 1320;
-constexpr int tilesHeight = 1935; // three lines of pictures: four kongs and eight bonus tiles
+constexpr int tilesHeight = 1935; // three lines of pictures, as many as any hand takes
 constexpr int answerTop = 3660;
 constexpr int buttonTop = 4140;
 constexpr int verdictLeft = 5880;
@@ -40,8 +41,7 @@ constexpr int clientWidth = verdictLeft + verdictWidth + 120;
 constexpr int clientHeight = verdictTop + verdictHeight + 120;
 
 // In the order of the deal's levels.
-const QStringList levelNames{QStringLiteral("Sets and pair"), QStringLiteral("With doubles"),
-                             QStringLiteral("Everything")};
+constexpr std::array<const char*, 3> levelNames{"Sets and pair", "With doubles", "Everything"};
 
 enum class Typed { Empty, Number, NotANumber };
 
@@ -116,28 +116,17 @@ void PracticeWindow::setCalculatorAvailable(bool available)
 
 void PracticeWindow::changeEvent(QEvent* event)
 {
-    // The calculator's table limit may have changed while another window was active.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        enteredTableLimit() != m_shownTableLimit)
+    if (enteredTableLimitChanged(*this, *event, m_shownTableLimit))
         runEventHandler([this] { rescore(); });
     QWidget::changeEvent(event);
 }
 
-QLabel* PracticeWindow::createLabel(const QString& name, const QString& caption, const QRect& twips)
-{
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
-    label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QLineEdit* PracticeWindow::createAnswer(const QString& name, const QString& caption,
-                                        const QRect& twips, QLabel* buddy)
+                                        const QRect& geometry, QLabel* buddy)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
-    box->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    box->setGeometry(geometry);
     box->setAccessibleName(caption);
     buddy->setBuddy(box);
     connect(box, &QLineEdit::returnPressed, this,
@@ -147,42 +136,45 @@ QLineEdit* PracticeWindow::createAnswer(const QString& name, const QString& capt
 
 void PracticeWindow::createControls()
 {
-    QLabel* levelCaption = createLabel(QStringLiteral("PracticeLevelLabel"),
-                                       QStringLiteral("Level"), QRect(leftColumn, 165, 720, 255));
+    QLabel* levelCaption =
+        createLabel(this, QStringLiteral("PracticeLevelLabel"), QStringLiteral("Level"),
+                    twipsRect(leftColumn, 165, 720, 255));
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("PracticeLevel"));
-    m_level->addItems(levelNames);
+    for (const char* name : levelNames)
+        m_level->addItem(QString::fromLatin1(name));
     m_level->setGeometry(twipsRect(840, 120, 2160, 345));
     m_level->setAccessibleName(QStringLiteral("Level"));
     levelCaption->setBuddy(m_level);
     connect(m_level, &QComboBox::currentIndexChanged, this,
             [this] { runEventHandler([this] { PracticeLevel_Change(); }); });
-    m_tally = createLabel(QStringLiteral("PracticeTally"), QString(), QRect(3120, 165, 2520, 255));
+    m_tally = createLabel(this, QStringLiteral("PracticeTally"), QString(),
+                          twipsRect(3120, 165, 2520, 255));
     m_tally->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_situation = createLabel(QStringLiteral("PracticeSituation"), QString(),
-                              QRect(leftColumn, 570, leftWidth, 690));
+    m_situation = createLabel(this, QStringLiteral("PracticeSituation"), QString(),
+                              twipsRect(leftColumn, 570, leftWidth, 690));
     m_situation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_situation->setWordWrap(true);
     m_tiles = new TileArea(this, QStringLiteral("PracticeTile"),
                            QRect(leftColumn, tilesTop, leftWidth, tilesHeight));
     m_tiles->setObjectName(QStringLiteral("PracticeTiles"));
     m_tiles->setAccessibleName(QStringLiteral("The hand"));
-    m_notation = createLabel(QStringLiteral("PracticeHand"), QString(),
-                             QRect(leftColumn, tilesTop + tilesHeight + 60, leftWidth, 255));
+    m_notation = createLabel(this, QStringLiteral("PracticeHand"), QString(),
+                             twipsRect(leftColumn, tilesTop + tilesHeight + 60, leftWidth, 255));
     makeSelectable(m_notation);
     m_notation->setToolTip(QStringLiteral("The hand in tiles, to paste into the hand window"));
 
     const QString countCaption = QStringLiteral("Your hand is worth");
     m_count = createAnswer(QStringLiteral("PracticeCount"), countCaption,
-                           QRect(1635, answerTop, 900, 345),
-                           createLabel(QStringLiteral("PracticeCountLabel"), countCaption,
-                                       QRect(leftColumn, answerTop + 45, 1455, 255)));
+                           twipsRect(1635, answerTop, 900, 345),
+                           createLabel(this, QStringLiteral("PracticeCountLabel"), countCaption,
+                                       twipsRect(leftColumn, answerTop + 45, 1455, 255)));
     const QString fansCaption = QStringLiteral("Fans");
-    m_fans =
-        createAnswer(QStringLiteral("PracticeFans"), fansCaption, QRect(3195, answerTop, 720, 345),
-                     createLabel(QStringLiteral("PracticeFansLabel"), fansCaption,
-                                 QRect(2655, answerTop + 45, 480, 255)));
+    m_fans = createAnswer(QStringLiteral("PracticeFans"), fansCaption,
+                          twipsRect(3195, answerTop, 720, 345),
+                          createLabel(this, QStringLiteral("PracticeFansLabel"), fansCaption,
+                                      twipsRect(2655, answerTop + 45, 480, 255)));
     m_check = createCommandButton(this, QStringLiteral("PracticeCheck"), QStringLiteral("Check"),
                                   twipsRect(4080, answerTop - 15, 1560, 375),
                                   [this] { PracticeCheck_Click(); });

@@ -57,8 +57,7 @@ private:
     void PracticeShowBoard_Click();
 
     void createControls();
-    QLabel* createLabel(const QString& name, const QString& caption, const QRect& twips);
-    QLineEdit* createAnswer(const QString& name, const QString& caption, const QRect& twips,
+    QLineEdit* createAnswer(const QString& name, const QString& caption, const QRect& geometry,
                             QLabel* buddy);
 
     void dealNext();

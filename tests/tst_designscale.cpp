@@ -136,6 +136,33 @@ double filled(const QWidget* control, QString* caption)
                     double(metrics.height() + 2 * frame) / button->height());
 }
 
+struct Fullest {
+    double share = 0;
+    QString name;
+};
+
+// Fails the test on the first caption of the window cut by its control; notes the fullest.
+void checkCaptions(const Window& window, Qt::FindChildOptions depth, Fullest& fullest)
+{
+    for (const QWidget* control : window.client->findChildren<QWidget*>(depth)) {
+        if (!qobject_cast<const QLabel*>(control) && !qobject_cast<const QPushButton*>(control))
+            continue;
+        QString caption;
+        const double share = filled(control, &caption);
+        if (caption.isEmpty())
+            continue;
+        QVERIFY2(share <= 1,
+                 qPrintable(QStringLiteral("%1/%2 \"%3\" is cut: it needs %4 % of "
+                                           "its %5 x %6 pixels")
+                                .arg(window.name, control->objectName(), caption.left(40))
+                                .arg(share * 100, 0, 'f', 1)
+                                .arg(control->width())
+                                .arg(control->height())));
+        if (share > fullest.share)
+            fullest = {share, window.name + '/' + control->objectName()};
+    }
+}
+
 } // namespace
 
 class TestDesignScale : public QObject {
@@ -212,57 +239,26 @@ void TestDesignScale::everyCaptionFits()
 
     // Every caption of the two working windows whole, and at least one nearly filling its
     // control: the scale is no larger than the captions need.
-    double fullest = 0;
-    QString fullestName;
+    Fullest fullest;
     for (const Window* window : {&windows[0], &windows[1]}) { // the calculator, the fan counter
-        const auto controls = window->client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (const QWidget* control : controls) {
-            if (!qobject_cast<const QLabel*>(control) && !qobject_cast<const QPushButton*>(control))
-                continue;
-            QString caption;
-            const double share = filled(control, &caption);
-            if (caption.isEmpty())
-                continue;
-            QVERIFY2(share <= 1, qPrintable(QStringLiteral("%1/%2 \"%3\" is cut: it needs %4 % "
-                                                           "of its %5 x %6 pixels")
-                                                .arg(window->name, control->objectName(), caption)
-                                                .arg(share * 100, 0, 'f', 1)
-                                                .arg(control->width())
-                                                .arg(control->height())));
-            if (share > fullest) {
-                fullest = share;
-                fullestName = window->name + '/' + control->objectName();
-            }
-        }
+        checkCaptions(*window, Qt::FindDirectChildrenOnly, fullest);
+        if (QTest::currentTestFailed())
+            return;
     }
     qInfo("%s: design scale %.4f, fullest caption %s", QTest::currentDataTag(), scale,
-          qPrintable(fullestName));
+          qPrintable(fullest.name));
     // The practice window has to fit whatever scale the two working windows ask for, its
     // fullest situation and verdict included.
-    const Window& practice = windows.back();
-    double practiceFullest = 0;
-    for (const QWidget* control : practice.client->findChildren<QWidget*>()) {
-        if (!qobject_cast<const QLabel*>(control) && !qobject_cast<const QPushButton*>(control))
-            continue;
-        QString caption;
-        const double share = filled(control, &caption);
-        if (caption.isEmpty())
-            continue;
-        QVERIFY2(share <= 1,
-                 qPrintable(QStringLiteral("%1/%2 \"%3\" is cut: it needs %4 %")
-                                .arg(practice.name, control->objectName(), caption.left(40))
-                                .arg(share * 100, 0, 'f', 1)));
-        if (share > practiceFullest) {
-            practiceFullest = share;
-            fullestName = control->objectName();
-        }
-    }
+    Fullest practiceFullest;
+    checkCaptions(windows.back(), Qt::FindChildrenRecursively, practiceFullest);
+    if (QTest::currentTestFailed())
+        return;
     qInfo("%s: the practice window's fullest control %s, %.0f %%", QTest::currentDataTag(),
-          qPrintable(fullestName), practiceFullest * 100);
+          qPrintable(practiceFullest.name), practiceFullest.share * 100);
     if (scale > 1)
-        QVERIFY2(fullest >= 0.97, qPrintable(QStringLiteral("the fullest caption fills only "
-                                                            "%1 % of its control")
-                                                 .arg(fullest * 100)));
+        QVERIFY2(fullest.share >= 0.97, qPrintable(QStringLiteral("the fullest caption fills only "
+                                                                  "%1 % of its control")
+                                                       .arg(fullest.share * 100)));
 
     // The tiles and their image holders show their images at the size of their boxes.
     for (int picture = 1; picture <= 53; ++picture) {
