@@ -88,7 +88,7 @@ void TestDeal::properties()
 {
     QFETCH(hand::DealLevel, level);
 
-    for (std::uint64_t seed = 0; seed < 2000; ++seed) {
+    for (std::uint64_t seed = 0; seed < 1000; ++seed) {
         const hand::Deal dealt = hand::deal(level, seed);
         const QString where =
             QStringLiteral("seed %1: %2").arg(seed).arg(text(hand::writeHand(dealt.hand)));
