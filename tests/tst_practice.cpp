@@ -1,5 +1,8 @@
+#include <array>
 #include <memory>
 #include <random>
+#include <tuple>
+#include <utility>
 
 #include <QAccessible>
 #include <QAction>
@@ -13,7 +16,6 @@
 #include <QTest>
 
 #include "deal.h"
-#include "explainedlabel.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
 #include "practicewindow.h"
@@ -47,6 +49,32 @@ const QString dragonWorking = QStringLiteral("Your hand is worth:\n20 base\n+4 o
                                              "/seat wind = 96\n\nFans:\n1 no flowers and seasons\n"
                                              "1 Green dragon pong\n3 Semi Pure\n= 5");
 
+// The dragon hand answered: the count, the fans, what is said before the working (none for an
+// answer refused).
+constexpr std::array<const char*, 4> verdictRows[] = {
+    {"count right", "96", "", "Right: the hand is worth 96."},
+    {"count wrong", "48", "", "Not quite: the hand is worth 96, not 48."},
+    {"fans alone", "", "5", "Right: 5 fans."},
+    {"fans wrong spoils a right count", " 96 ", "4",
+     "Right: the hand is worth 96.\nNot quite: 5 fans, not 4."},
+    {"both right", "+96", "5", "Right: the hand is worth 96.\nRight: 5 fans."},
+    {"nothing typed", "", "", "Type the count as a whole number."},
+    {"count not whole", "96.0", "5", "Type the count as a whole number."},
+    {"fans not a number", "96", "five", "Type the fans as a whole number."},
+};
+
+// Steps: right, wrong, bad (not a number), reveal, next, level; then the tally.
+constexpr std::pair<const char*, const char*> tallyRows[] = {
+    {"wrong right", "0 of 1 right, 0 in a row"}, // a later check does not count
+    {"right wrong", "1 of 1 right, 1 in a row"}, // nor does a later wrong one
+    {"bad right", "1 of 1 right, 1 in a row"},   // not a number counts nothing
+    {"right next right level right", "3 of 3 right, 3 in a row"},
+    {"right next wrong next right", "2 of 3 right, 1 in a row"}, // the run ends
+    {"right next reveal right", "1 of 2 right, 0 in a row"},     // shown: given up
+    {"right reveal", "1 of 1 right, 1 in a row"},                // after a check: not
+    {"next next right", "1 of 1 right, 1 in a row"},             // skipped: not counted
+};
+
 } // namespace
 
 class TestPractice : public QObject {
@@ -63,9 +91,8 @@ private slots:
     void tally();
     void dealing();
     void handShown();
-    void tableLimitOfTheCalculator_data();
     void tableLimitOfTheCalculator();
-    void keyboard();
+    void tabOrder();
     void fills_data();
     void fills();
 
@@ -74,13 +101,16 @@ private:
     {
         return m_window->findChild<Control*>(QLatin1String(name));
     }
-    QLabel* verdictLabel() const { return control<QLabel>("PracticeVerdict"); }
-    QString tallyText() const { return control<QLabel>("PracticeTally")->text(); }
+    QString text(const char* label) const { return control<QLabel>(label)->text(); }
     void answer(const QString& count, const QString& fans)
     {
         control<QLineEdit>("PracticeCount")->setText(count);
         control<QLineEdit>("PracticeFans")->setText(fans);
         QTest::mouseClick(control<QPushButton>("PracticeCheck"), Qt::LeftButton);
+    }
+    void click(const char* button)
+    {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
     }
     void openPractice()
     {
@@ -116,12 +146,6 @@ void TestPractice::cleanup()
 
 void TestPractice::menuOpensOneInstance()
 {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Practice counting"));
-    QCOMPARE(m_window->parentWidget(), nullptr);
-    auto* level = control<QComboBox>("PracticeLevel");
-    QCOMPARE((QStringList{level->itemText(0), level->itemText(1), level->itemText(2)}),
-             (QStringList{"Sets and pair", "With doubles", "Everything"}));
-    QCOMPARE(tallyText(), QStringLiteral("0 of 0 right, 0 in a row"));
     // A second choice brings back the same hand and tally; closing ends both.
     m_window->showDeal(dealOf(dragonHand));
     answer("96", "");
@@ -129,102 +153,57 @@ void TestPractice::menuOpensOneInstance()
     m_calculator->activateWindow();
     openPractice();
     QCOMPARE(m_window, first);
-    QCOMPARE(control<QLabel>("PracticeHand")->text(), QStringLiteral("11123456789p66z +6z"));
-    QCOMPARE(tallyText(), QStringLiteral("1 of 1 right, 1 in a row"));
+    QCOMPARE(text("PracticeHand"), QStringLiteral("11123456789p66z +6z"));
+    QCOMPARE(text("PracticeTally"), QStringLiteral("1 of 1 right, 1 in a row"));
     m_window->close();
     deleteClosedWindows();
     openPractice();
     QVERIFY(m_window != first);
-    QCOMPARE(tallyText(), QStringLiteral("0 of 0 right, 0 in a row"));
+    QCOMPARE(text("PracticeTally"), QStringLiteral("0 of 0 right, 0 in a row"));
 }
 
 void TestPractice::verdict_data()
 {
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QString>("fans");
-    QTest::addColumn<QString>("said"); // before the working; none for an answer refused
-    QTest::addColumn<QString>("tallied");
-
-    QTest::newRow("count right") << "96"
-                                 << ""
-                                 << "Right: the hand is worth 96."
-                                 << "1 of 1 right, 1 in a row";
-    QTest::newRow("count wrong") << "48"
-                                 << ""
-                                 << "Not quite: the hand is worth 96, not 48."
-                                 << "0 of 1 right, 0 in a row";
-    QTest::newRow("fans alone") << ""
-                                << "5"
-                                << "Right: 5 fans."
-                                << "1 of 1 right, 1 in a row";
-    QTest::newRow("fans wrong spoils a right count")
-        << " 96 "
-        << "4"
-        << "Right: the hand is worth 96.\nNot quite: 5 fans, not 4."
-        << "0 of 1 right, 0 in a row";
-    QTest::newRow("both right") << "+96"
-                                << "5"
-                                << "Right: the hand is worth 96.\nRight: 5 fans."
-                                << "1 of 1 right, 1 in a row";
-    QTest::newRow("nothing typed") << ""
-                                   << ""
-                                   << "Type the count as a whole number."
-                                   << "0 of 0 right, 0 in a row";
-    QTest::newRow("count not whole") << "96.0"
-                                     << "5"
-                                     << "Type the count as a whole number."
-                                     << "0 of 0 right, 0 in a row";
-    QTest::newRow("fans not a number") << "96"
-                                       << "five"
-                                       << "Type the fans as a whole number."
-                                       << "0 of 0 right, 0 in a row";
+    QTest::addColumn<QString>("typedCount");
+    QTest::addColumn<QString>("typedFans");
+    QTest::addColumn<QString>("said");
+    for (const auto& [name, count, fans, said] : verdictRows)
+        QTest::newRow(name) << count << fans << said;
 }
 
 void TestPractice::verdict()
 {
-    QFETCH(QString, count);
-    QFETCH(QString, fans);
+    QFETCH(QString, typedCount);
+    QFETCH(QString, typedFans);
     QFETCH(QString, said);
-    QFETCH(QString, tallied);
 
     m_window->showDeal(dealOf(dragonHand));
-    answer(count, fans);
+    control<QLineEdit>("PracticeCount")->setText(typedCount);
+    QTest::keyClicks(control<QLineEdit>("PracticeFans"), typedFans);
+    QTest::keyClick(control<QLineEdit>("PracticeFans"), Qt::Key_Enter);
     const bool judged = !said.startsWith("Type");
-    QCOMPARE(verdictLabel()->text(), judged ? said + "\n\n" + dragonWorking : said);
-    QCOMPARE(tallyText(), tallied);
-    // Nothing typed is lost.
-    QCOMPARE(control<QLineEdit>("PracticeCount")->text(), count);
-    QCOMPARE(control<QLineEdit>("PracticeFans")->text(), fans);
-    // Screen readers and the tooltip get the same.
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(verdictLabel());
-    QCOMPARE(accessible->text(QAccessible::Description), verdictLabel()->text());
-    QCOMPARE(static_cast<ExplainedLabel*>(verdictLabel())->explanation(), verdictLabel()->text());
+    const QString verdict = judged ? said + "\n\n" + dragonWorking : said;
+    QCOMPARE(text("PracticeVerdict"), verdict);
+    QCOMPARE(text("PracticeTally"), !judged                      ? "0 of 0 right, 0 in a row"
+                                    : said.contains("Not quite") ? "0 of 1 right, 0 in a row"
+                                                                 : "1 of 1 right, 1 in a row");
+    // Nothing typed is lost; screen readers and the tooltip get the verdict.
+    QCOMPARE(control<QLineEdit>("PracticeCount")->text(), typedCount);
+    QCOMPARE(control<QLineEdit>("PracticeFans")->text(), typedFans);
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(control<QLabel>("PracticeVerdict"));
+    QCOMPARE(accessible->text(QAccessible::Description), verdict);
 
-    QTest::mouseClick(control<QPushButton>("PracticeReveal"), Qt::LeftButton);
-    QCOMPARE(verdictLabel()->text(), dragonWorking);
+    click("PracticeReveal");
+    QCOMPARE(text("PracticeVerdict"), dragonWorking);
 }
 
 void TestPractice::tally_data()
 {
-    QTest::addColumn<QString>("steps"); // right, wrong, bad (not a number), reveal, next, level
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("tallied");
-
-    QTest::newRow("a later check does not count") << "wrong right"
-                                                  << "0 of 1 right, 0 in a row";
-    QTest::newRow("nor does a later wrong one") << "right wrong"
-                                                << "1 of 1 right, 1 in a row";
-    QTest::newRow("not a number counts nothing") << "bad right"
-                                                 << "1 of 1 right, 1 in a row";
-    QTest::newRow("in a row") << "right next right level right"
-                              << "3 of 3 right, 3 in a row";
-    QTest::newRow("a wrong hand ends the run") << "right next wrong next right"
-                                               << "2 of 3 right, 1 in a row";
-    QTest::newRow("showing the answer gives up") << "right next reveal right"
-                                                 << "1 of 2 right, 0 in a row";
-    QTest::newRow("after a check it gives nothing up") << "right reveal"
-                                                       << "1 of 1 right, 1 in a row";
-    QTest::newRow("a skipped hand is not counted") << "next next right"
-                                                   << "1 of 1 right, 1 in a row";
+    for (const auto& [steps, tallied] : tallyRows)
+        QTest::newRow(steps) << steps << tallied;
 }
 
 void TestPractice::tally()
@@ -243,108 +222,76 @@ void TestPractice::tally()
         else if (step == "level")
             control<QComboBox>("PracticeLevel")->setCurrentIndex(2);
         else
-            QTest::mouseClick(
-                control<QPushButton>(step == "next" ? "PracticeNext" : "PracticeReveal"),
-                Qt::LeftButton);
+            click(step == "next" ? "PracticeNext" : "PracticeReveal");
     }
-    QCOMPARE(tallyText(), tallied);
+    QCOMPARE(text("PracticeTally"), tallied);
 }
 
 void TestPractice::dealing()
 {
     // The window's generator gives each deal its seed, at the level chosen.
+    auto* level = control<QComboBox>("PracticeLevel");
+    QCOMPARE((QStringList{level->itemText(0), level->itemText(1), level->itemText(2)}),
+             (QStringList{"Sets and pair", "With doubles", "Everything"}));
     m_window->reseed(2024);
     std::mt19937_64 seeds(2024);
     auto shows = [this](hand::DealLevel level, std::uint64_t seed) {
-        return control<QLabel>("PracticeHand")->text().toStdString() ==
-               hand::writeHand(hand::deal(level, seed).hand);
+        return text("PracticeHand").toStdString() == hand::writeHand(hand::deal(level, seed).hand);
     };
     QVERIFY(shows(hand::DealLevel::SetsAndPair, seeds()));
-    control<QComboBox>("PracticeLevel")->setCurrentIndex(1);
+    level->setCurrentIndex(1);
     QVERIFY(shows(hand::DealLevel::WithDoubles, seeds()));
     answer("1", "");
-    QTest::mouseClick(control<QPushButton>("PracticeNext"), Qt::LeftButton);
+    click("PracticeNext");
     QVERIFY(shows(hand::DealLevel::WithDoubles, seeds()));
-    QVERIFY(verdictLabel()->text().isEmpty());
-    QVERIFY(control<QLineEdit>("PracticeCount")->text().isEmpty());
+    QVERIFY(text("PracticeVerdict").isEmpty() &&
+            control<QLineEdit>("PracticeCount")->text().isEmpty());
 }
 
 void TestPractice::handShown()
 {
+    // Named as the hand window names them; the winning tile says what it completed and alone
+    // wears the selected look.
     m_window->showDeal(dealOf("[222m] 123p 456p 78s 55s 2f +9s", hand::Wind::South));
-    QStringList names;
-    QList<TileLabel*> tiles;
-    for (int n = 1;; ++n) {
-        auto* tile = m_window->findChild<TileLabel*>(QStringLiteral("PracticeTile%1").arg(n));
-        if (!tile || !tile->isVisibleTo(m_window))
-            break;
-        names << tile->accessibleName();
-        tiles << tile;
+    QCOMPARE(text("PracticeHand"), QStringLiteral("123456p5578s [222m] 2f +9s"));
+    for (const auto& [n, name, image, selected] :
+         {std::tuple(1, "Dots 1, concealed", "1p", false),
+          std::tuple(11, "Characters 2, exposed pong", "2m", false),
+          std::tuple(14, "Flower 2", "flower2", false),
+          std::tuple(15, "Bamboo 9, winning tile, exposed chow", "9s", true)}) {
+        auto* tile = control<TileLabel>(qPrintable(QStringLiteral("PracticeTile%1").arg(n)));
+        QCOMPARE(tile->accessibleName(), QString(name));
+        QCOMPARE(tile->pixmap().toImage(),
+                 tileImage(image, selected, tile->size(), m_window->devicePixelRatioF()).toImage());
     }
-    QCOMPARE(names.size(), 15);
-    QCOMPARE(names.first(), QStringLiteral("Dots 1, concealed"));
-    QCOMPARE(names.mid(10, 5),
-             (QStringList{"Characters 2, exposed pong", "Characters 2, exposed pong",
-                          "Characters 2, exposed pong", "Flower 2",
-                          "Bamboo 9, winning tile, exposed chow"}));
-    // The winning tile alone in the selected look.
-    const QPixmap marked =
-        tileImage("9s", true, tiles.last()->size(), m_window->devicePixelRatioF());
-    QCOMPARE(tiles.last()->pixmap().toImage(), marked.toImage());
-    QCOMPARE(tiles[9]->pixmap().toImage(),
-             tileImage("8s", false, tiles[9]->size(), m_window->devicePixelRatioF()).toImage());
-    QCOMPARE(control<QLabel>("PracticeHand")->text(), QStringLiteral("123456p5578s [222m] 2f +9s"));
-    QVERIFY(control<QLabel>("PracticeHand")->textInteractionFlags() & Qt::TextSelectableByKeyboard);
-}
-
-void TestPractice::tableLimitOfTheCalculator_data()
-{
-    QTest::addColumn<QString>("limit"); // typed into the calculator
-    QTest::addColumn<QString>("situation");
-    QTest::addColumn<QString>("count"); // all terminals: the table limit
-
-    QTest::newRow("none entered") << ""
-                                  << "Seat wind South, prevailing wind West, self-picked, "
-                                     "table limit 500"
-                                  << "500";
-    QTest::newRow("300") << "300"
-                         << "Seat wind South, prevailing wind West, self-picked, "
-                            "table limit 300"
-                         << "300";
+    QVERIFY(!m_window->findChild<TileLabel*>("PracticeTile16") ||
+            !control<TileLabel>("PracticeTile16")->isVisibleTo(m_window));
 }
 
 void TestPractice::tableLimitOfTheCalculator()
 {
-    QFETCH(QString, limit);
-    QFETCH(QString, situation);
-    QFETCH(QString, count);
-
+    // All terminals: the count is the limit in force.
     m_window->showDeal(
         dealOf("111m 999m [111p] 99s 11s +1s", hand::Wind::South, hand::Wind::West, true));
+    const QString situation("Seat wind South, prevailing wind West, self-picked, table limit ");
+    QCOMPARE(text("PracticeSituation"), situation + "500");
     // Read again when the window comes back to the front.
     m_calculator->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_calculator));
-    QTest::keyClicks(m_calculator->findChild<QLineEdit*>("Text1"), limit);
+    QTest::keyClicks(m_calculator->findChild<QLineEdit*>("Text1"), "300");
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(control<QLabel>("PracticeSituation")->text(), situation);
-    answer(count, "");
-    QVERIFY2(verdictLabel()->text().startsWith("Right: the hand is worth " + count + "."),
-             qPrintable(verdictLabel()->text()));
+    QCOMPARE(text("PracticeSituation"), situation + "300");
+    QTest::keyClicks(control<QLineEdit>("PracticeCount"), "300");
+    QTest::keyClick(control<QLineEdit>("PracticeCount"), Qt::Key_Return);
+    QVERIFY(text("PracticeVerdict").startsWith("Right: the hand is worth 300.\n"));
 }
 
-void TestPractice::keyboard()
+void TestPractice::tabOrder()
 {
+    // As the window reads; the fill buttons once the answer is out.
     m_window->showDeal(dealOf(dragonHand));
-    // Enter in either box checks.
-    QTest::keyClicks(control<QLineEdit>("PracticeCount"), "96");
-    QTest::keyClick(control<QLineEdit>("PracticeCount"), Qt::Key_Return);
-    QVERIFY(verdictLabel()->text().startsWith("Right: the hand is worth 96.\n\n"));
-    QTest::keyClicks(control<QLineEdit>("PracticeFans"), "4");
-    QTest::keyClick(control<QLineEdit>("PracticeFans"), Qt::Key_Enter);
-    QVERIFY(verdictLabel()->text().startsWith("Right: the hand is worth 96.\nNot quite: 5 fans"));
-
-    // Tab walks the window as it reads.
+    answer("1", "");
     QStringList expected{"PracticeLevel"};
     for (int n = 1; n <= 14; ++n)
         expected << QStringLiteral("PracticeTile%1").arg(n);
@@ -364,7 +311,6 @@ void TestPractice::fills_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("handButton"); // the hand window's for the same hand
-
     QTest::newRow("sheet") << "PracticeShowSheet"
                            << "FillCalculator";
     QTest::newRow("fan counter") << "PracticeShowBoard"
@@ -378,16 +324,14 @@ void TestPractice::fills()
 
     const char* notation = "123m 456m 789m 23p 55p +4p 1234f 1y";
     m_window->showDeal(dealOf(notation, hand::Wind::South, hand::Wind::West, true));
-    auto* fill = m_window->findChild<QPushButton*>(button);
     // The sheet and the board would give the answer away.
-    QVERIFY(!fill->isEnabled());
-    QTest::mouseClick(control<QPushButton>("PracticeReveal"), Qt::LeftButton);
+    QVERIFY(!control<QPushButton>(qPrintable(button))->isEnabled());
+    click("PracticeReveal");
     // What the two working windows hold.
     auto filled = [this] {
         QStringList state{QString::number(Module1::flowercount)};
-        const BoxValues boxes = m_calculator->boxValues();
-        for (std::size_t n = 0; n < boxes.size(); ++n)
-            state << QString::number(boxes[n]);
+        for (std::uint8_t box : m_calculator->boxValues())
+            state << QString::number(box);
         for (const std::string& flag : Module1::tilestate)
             state << QString::fromStdString(flag);
         if (QWidget* board = m_shell->windows().instance("Form3")) {
@@ -396,10 +340,8 @@ void TestPractice::fills()
         }
         return state;
     };
-    const QStringList before = filled();
-    QTest::mouseClick(fill, Qt::LeftButton);
+    click(qPrintable(button));
     const QStringList fromPractice = filled();
-    QVERIFY(fromPractice != before);
 
     m_calculator->findChild<QAction*>("HandFromTilesMenu")->trigger();
     QWidget* handWindow = m_shell->windows().instance("HandForm");
