@@ -15,10 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculatorlimit.h"
 #include "controls.h"
 #include "explainedlabel.h"
 #include "messages.h"
-#include "module1.h"
+#include "tilearea.h"
 #include "tileimages.h"
 #include "tilelabel.h"
 #include "tiles.h"
@@ -30,8 +31,8 @@ using hand::SetKind;
 namespace {
 
 // The design, in twips.
-constexpr int tileWidth = 420;
-constexpr int tileHeight = 555;
+constexpr int tileWidth = TileArea::tileWidth;
+constexpr int tileHeight = TileArea::tileHeight;
 constexpr int paletteLeft = 120;
 constexpr int paletteTop = 540;
 constexpr int palettePitch = 465;
@@ -46,9 +47,6 @@ constexpr int areaLeft = 120;
 constexpr int areaWidth = 8760;
 constexpr int handTop = 3990;
 constexpr int handHeight = 1290;
-constexpr int handPitch = 450;
-constexpr int handGroupGap = 210;
-constexpr int handLinePitch = 645;
 constexpr int resultTop = 5370;
 constexpr int resultHeight = 1020;
 // The waits stand where a finished hand's result has its later lines: a waiting hand's result
@@ -64,21 +62,9 @@ constexpr int clientHeight = 7710;
 
 constexpr int paletteCount = hand::faceCount + hand::bonusCount;
 
-constexpr std::array<const char*, 7> honourImages{"east",  "south", "west", "north",
-                                                  "white", "green", "red"};
-
 QString imageName(Face face)
 {
-    if (face >= hand::firstHonour)
-        return QString::fromLatin1(honourImages[face - hand::firstHonour]);
-    return QString::fromStdString(hand::faceText(face));
-}
-
-QString bonusImageName(int bonus)
-{
-    return QStringLiteral("%1%2")
-        .arg(bonus < 4 ? QLatin1String("flower") : QLatin1String("season"))
-        .arg(bonus % 4 + 1);
+    return QString::fromStdString(hand::faceImage(face));
 }
 
 QString spoken(Face face)
@@ -89,14 +75,6 @@ QString spoken(Face face)
 QString notation(Face face)
 {
     return QString::fromStdString(hand::faceText(face));
-}
-
-// The calculator's table limit, when the player has entered one there.
-std::optional<std::int32_t> enteredTableLimit()
-{
-    if (Module1::tablelimit == 0)
-        return std::nullopt;
-    return Module1::tablelimit;
 }
 
 bool isEmpty(const hand::Hand& hand)
@@ -127,14 +105,6 @@ QString worthDetail(const QString& how, const hand::Worth& worth)
         .arg(worth.count)
         .arg(worth.value)
         .arg(fans);
-}
-
-QString joinLines(const std::vector<std::string>& lines)
-{
-    QStringList joined;
-    for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
-    return joined.join(QLatin1Char('\n'));
 }
 
 QString noFinishedHand()
@@ -211,26 +181,15 @@ void HandWindow::setCalculatorAvailable(bool available)
 
 void HandWindow::changeEvent(QEvent* event)
 {
-    // The calculator's table limit may have changed while another window was active.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        enteredTableLimit() != m_shownTableLimit)
+    if (enteredTableLimitChanged(*this, *event, m_shownTableLimit))
         runEventHandler([this] { refresh(); });
     QWidget::changeEvent(event);
 }
 
-QLabel* HandWindow::createCaption(const QString& name, const QString& caption,
-                                  const QRect& geometry)
-{
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 void HandWindow::createTextLine()
 {
-    QLabel* caption = createCaption(QStringLiteral("HandTextLabel"), QStringLiteral("Hand"),
-                                    twipsRect(120, 165, 840, 255));
+    QLabel* caption = createLabel(this, QStringLiteral("HandTextLabel"), QStringLiteral("Hand"),
+                                  twipsRect(120, 165, 840, 255));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("HandText"));
     m_text->setGeometry(twipsRect(960, 120, 7920, 345));
@@ -260,8 +219,9 @@ void HandWindow::createPalette()
         label->setObjectName(QStringLiteral("Palette_%1").arg(written));
         label->setGeometry(
             twipsRect(left, paletteTop + paletteRowPitch * row, tileWidth, tileHeight));
-        label->setPixmap(tileImage(bonus ? bonusImageName(number) : imageName(number), false,
-                                   label->size(), devicePixelRatioF()));
+        label->setPixmap(tileImage(
+            QString::fromStdString(bonus ? hand::bonusImage(number) : hand::faceImage(number)),
+            false, label->size(), devicePixelRatioF()));
         const QString name =
             QString::fromStdString(bonus ? hand::spokenBonus(number) : hand::spokenFace(number));
         label->setAccessibleName(name);
@@ -274,8 +234,8 @@ void HandWindow::createPalette()
 
 void HandWindow::createModes()
 {
-    createCaption(
-        QStringLiteral("ModeLabel"), QStringLiteral("A click on a tile adds"),
+    createLabel(
+        this, QStringLiteral("ModeLabel"), QStringLiteral("A click on a tile adds"),
         twipsRect(firstColumn, paletteTop, secondColumn + secondColumnWidth - firstColumn, 255));
     m_modes = new QButtonGroup(this);
     for (const ModeButton& mode : modeButtons) {
@@ -302,8 +262,8 @@ void HandWindow::createConditions()
     const QStringList winds{QStringLiteral("East"), QStringLiteral("South"), QStringLiteral("West"),
                             QStringLiteral("North")};
     auto createWind = [this, &winds](const QString& name, const QString& caption, int top) {
-        QLabel* label = createCaption(name + QStringLiteral("Label"), caption,
-                                      twipsRect(firstColumn, top + 45, firstColumnWidth, 255));
+        QLabel* label = createLabel(this, name + QStringLiteral("Label"), caption,
+                                    twipsRect(firstColumn, top + 45, firstColumnWidth, 255));
         auto* combo = new QComboBox(this);
         combo->setObjectName(name);
         combo->addItems(winds);
@@ -329,15 +289,17 @@ void HandWindow::createConditions()
 
 void HandWindow::createHandArea()
 {
-    createCaption(QStringLiteral("HandLabel"), QStringLiteral("Your hand"),
-                  twipsRect(areaLeft, 3720, 4200, 255));
+    createLabel(this, QStringLiteral("HandLabel"), QStringLiteral("Your hand"),
+                twipsRect(areaLeft, 3720, 4200, 255));
     m_clear = createCommandButton(this, QStringLiteral("ClearHand"), QStringLiteral("Clear hand"),
                                   twipsRect(7320, 3645, 1560, 345), [this] { ClearHand_Click(); });
     m_clear->setToolTip(QStringLiteral("Takes every tile out of the hand"));
-    m_handArea = new QWidget(this);
+    m_handArea = new TileArea(this, QStringLiteral("HandTile"),
+                              QRect(areaLeft, handTop, areaWidth, handHeight));
     m_handArea->setObjectName(QStringLiteral("HandTiles"));
     m_handArea->setAccessibleName(QStringLiteral("Your hand"));
-    m_handArea->setGeometry(twipsRect(areaLeft, handTop, areaWidth, handHeight));
+    connect(m_handArea, &TileArea::clicked, this,
+            [this](int slot) { runEventHandler([this, slot] { HandTile_Click(slot); }); });
 }
 
 void HandWindow::createResult()
@@ -438,29 +400,29 @@ void HandWindow::Palette_Click(int tile)
 
 void HandWindow::HandTile_Click(int slot)
 {
-    const HandTile tile = m_handTileMeaning[slot];
-    const bool focused = m_handTiles[slot]->hasFocus();
+    const hand::Picture tile = m_handTileMeaning[slot];
+    const bool focused = m_handArea->tile(slot)->hasFocus();
     hand::Hand next = m_hand;
     switch (tile.kind) {
-    case HandTile::Kind::Concealed:
+    case hand::Picture::Kind::Concealed:
         --next.concealed[tile.face];
         break;
-    case HandTile::Kind::Declared:
+    case hand::Picture::Kind::Declared:
         next.declared.erase(next.declared.begin() + tile.index);
         break;
-    case HandTile::Kind::Bonus:
+    case hand::Picture::Kind::Bonus:
         next.bonus[tile.index] = false;
         break;
-    case HandTile::Kind::Winning:
+    case hand::Picture::Kind::Winning:
         next.winning.reset();
         break;
     }
     rewrite(next);
     // The keyboard stays in the hand, on the tile that took the place of the one taken out.
     if (focused) {
-        const int shown = int(m_handTileMeaning.size());
+        const int shown = m_handArea->shownCount();
         if (shown > 0)
-            m_handTiles[std::min(slot, shown - 1)]->setFocus(Qt::TabFocusReason);
+            m_handArea->tile(std::min(slot, shown - 1))->setFocus(Qt::TabFocusReason);
         else
             m_text->setFocus(Qt::TabFocusReason);
     }
@@ -474,8 +436,8 @@ void HandWindow::Wait_Click(int slot)
     rewrite(next);
     if (focused) {
         for (std::size_t i = 0; i < m_handTileMeaning.size(); ++i) {
-            if (m_handTileMeaning[i].kind == HandTile::Kind::Winning)
-                m_handTiles[i]->setFocus(Qt::TabFocusReason);
+            if (m_handTileMeaning[i].kind == hand::Picture::Kind::Winning)
+                m_handArea->tile(int(i))->setFocus(Qt::TabFocusReason);
         }
     }
 }
@@ -537,121 +499,29 @@ void HandWindow::recount()
 
 void HandWindow::showHand()
 {
-    // The notation's order: the concealed tiles, each declared set, the bonus tiles, the
-    // winning tile, each group kept together.
-    std::vector<std::vector<HandTile>> groups;
-    std::vector<HandTile> concealed;
-    for (Face face = 0; face < hand::faceCount; ++face) {
-        for (int n = 0; n < m_hand.concealed[face]; ++n)
-            concealed.push_back({HandTile::Kind::Concealed, -1, face});
-    }
-    groups.push_back(std::move(concealed));
-    for (std::size_t i = 0; i < m_hand.declared.size(); ++i) {
-        const hand::DeclaredSet& set = m_hand.declared[i];
-        std::vector<HandTile> tiles;
-        for (int n = 0; n < hand::detail::setSize(set.kind); ++n)
-            tiles.push_back({HandTile::Kind::Declared, int(i),
-                             set.kind == SetKind::Chow ? set.first + n : set.first});
-        groups.push_back(std::move(tiles));
-    }
-    std::vector<HandTile> bonus;
-    for (int n = 0; n < hand::bonusCount; ++n) {
-        if (m_hand.bonus[n])
-            bonus.push_back({HandTile::Kind::Bonus, n, -1});
-    }
-    groups.push_back(std::move(bonus));
-    if (m_hand.winning)
-        groups.push_back({{HandTile::Kind::Winning, -1, *m_hand.winning}});
-
+    // The hand's tiles are named after the score: the winning tile says what it completed.
+    const hand::Reading* reading = m_state == State::Finished ? &m_scored.reading : nullptr;
+    TileArea::Groups groups;
     m_handTileMeaning.clear();
-    int left = 0;
-    int line = 0;
-    for (const std::vector<HandTile>& group : groups) {
-        if (group.empty())
-            continue;
-        const int width = handPitch * int(group.size()) - (handPitch - tileWidth);
-        if (left > 0 && left + width > areaWidth) {
-            ++line;
-            left = 0;
+    for (const std::vector<hand::Picture>& group : hand::pictureGroups(m_hand)) {
+        std::vector<TileArea::Tile>& tiles = groups.emplace_back();
+        for (const hand::Picture& picture : group) {
+            const QString name =
+                QString::fromStdString(hand::pictureName(m_hand, picture, reading));
+            tiles.push_back({QString::fromStdString(hand::pictureImage(picture)),
+                             picture.kind == hand::Picture::Kind::Winning, name,
+                             picture.kind == hand::Picture::Kind::Declared
+                                 ? name + QStringLiteral("\nA click takes the set out of the hand.")
+                                 : name + QStringLiteral("\nA click takes it out of the hand.")});
+            m_handTileMeaning.push_back(picture);
         }
-        for (const HandTile& tile : group) {
-            if (left > 0 && left + tileWidth > areaWidth) {
-                ++line;
-                left = 0;
-            }
-            const int slot = int(m_handTileMeaning.size());
-            m_handTileMeaning.push_back(tile);
-            TileLabel* label = handTileLabel(slot);
-            label->setGeometry(twipsRect(left, handLinePitch * line, tileWidth, tileHeight));
-            const bool winning = tile.kind == HandTile::Kind::Winning;
-            label->setPixmap(tileImage(tile.kind == HandTile::Kind::Bonus
-                                           ? bonusImageName(tile.index)
-                                           : imageName(tile.face),
-                                       winning, label->size(), devicePixelRatioF()));
-            label->show();
-            left += handPitch;
-        }
-        left += handGroupGap - (handPitch - tileWidth);
     }
-    for (std::size_t slot = m_handTileMeaning.size(); slot < m_handTiles.size(); ++slot)
-        m_handTiles[slot]->hide();
-}
-
-TileLabel* HandWindow::handTileLabel(int slot)
-{
-    while (int(m_handTiles.size()) <= slot) {
-        const int next = int(m_handTiles.size());
-        auto* label = new TileLabel(m_handArea);
-        label->setObjectName(QStringLiteral("HandTile%1").arg(next + 1));
-        connect(label, &TileLabel::clicked, this,
-                [this, next] { runEventHandler([this, next] { HandTile_Click(next); }); });
-        m_handTiles.push_back(label);
-    }
-    return m_handTiles[slot];
-}
-
-QString HandWindow::handTileName(const HandTile& tile) const
-{
-    switch (tile.kind) {
-    case HandTile::Kind::Concealed:
-        return spoken(tile.face) + QStringLiteral(", concealed");
-    case HandTile::Kind::Declared: {
-        const hand::DeclaredSet& set = m_hand.declared[tile.index];
-        return QStringLiteral("%1, %2 %3")
-            .arg(spoken(tile.face),
-                 set.concealed ? QStringLiteral("concealed") : QStringLiteral("exposed"),
-                 QLatin1String(hand::kindName(set.kind)));
-    }
-    case HandTile::Kind::Bonus:
-        return QString::fromStdString(hand::spokenBonus(tile.index));
-    case HandTile::Kind::Winning:
-        break;
-    }
-    QString name = spoken(tile.face) + QStringLiteral(", winning tile");
-    if (m_state != State::Finished)
-        return name;
-    const hand::Reading& reading = m_scored.reading;
-    if (reading.winningGroup < 0)
-        return name + QStringLiteral(", pair");
-    const hand::ReadSet& set = reading.sets[reading.winningGroup];
-    return name + QStringLiteral(", %1 %2").arg(set.open ? QStringLiteral("exposed")
-                                                         : QStringLiteral("concealed"),
-                                                QLatin1String(hand::kindName(set.kind)));
+    m_handArea->showTiles(groups);
 }
 
 void HandWindow::showResult()
 {
-    // The hand's tiles are named here, after the score: the winning tile says what it completed.
     m_result->setText(resultText());
-    for (std::size_t slot = 0; slot < m_handTileMeaning.size(); ++slot) {
-        const HandTile& tile = m_handTileMeaning[slot];
-        const QString name = handTileName(tile);
-        m_handTiles[slot]->setAccessibleName(name);
-        m_handTiles[slot]->setToolTip(
-            tile.kind == HandTile::Kind::Declared
-                ? name + QStringLiteral("\nA click takes the set out of the hand.")
-                : name + QStringLiteral("\nA click takes it out of the hand."));
-    }
 }
 
 QString HandWindow::resultText() const
@@ -721,9 +591,9 @@ QString HandWindow::workingText() const
 {
     if (m_state != State::Finished)
         return {};
-    return QStringLiteral("Your hand is worth:\n%1\n\nZorvan! Points:\n%2\n\nFans:\n%3")
-        .arg(joinLines(m_scored.countWorking), joinLines(m_scored.valueWorking),
-             joinLines(m_scored.fanWorking));
+    return workingSections({{QStringLiteral("Your hand is worth"), &m_scored.countWorking},
+                            {QStringLiteral("Zorvan! Points"), &m_scored.valueWorking},
+                            {QStringLiteral("Fans"), &m_scored.fanWorking}});
 }
 
 void HandWindow::showWaits()
@@ -836,7 +706,7 @@ void HandWindow::updateTabOrder()
     order.push_back(m_round);
     order.insert(order.end(), m_conditions.begin(), m_conditions.end());
     order.push_back(m_clear);
-    order.insert(order.end(), m_handTiles.begin(), m_handTiles.end());
+    order.insert(order.end(), m_handArea->pictures().begin(), m_handArea->pictures().end());
     order.insert(order.end(), m_waitTiles.begin(), m_waitTiles.end());
     order.push_back(m_fillCalculator);
     order.push_back(m_fillFanCounter);

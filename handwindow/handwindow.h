@@ -9,6 +9,7 @@
 
 #include "fancount.h"
 #include "handengine.h"
+#include "handpictures.h"
 #include "handsheet.h"
 
 class QButtonGroup;
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRect;
+class TileArea;
 class TileLabel;
 
 // HandForm: a hand entered from tiles, by mouse, keyboard or notation, scored live by the hand
@@ -50,13 +52,6 @@ private:
     // What the hand window shows below the hand.
     enum class State { Empty, Refused, Finished, Waiting, NotReady };
 
-    // One picture of the hand area: what it stands for and what a click takes out.
-    struct HandTile {
-        enum class Kind { Concealed, Declared, Bonus, Winning } kind;
-        int index;       // the declared set's index or the bonus tile, else -1
-        hand::Face face; // -1 for a bonus tile
-    };
-
     void HandText_Change();
     void Palette_Click(int tile);
     void HandTile_Click(int slot);
@@ -72,7 +67,6 @@ private:
     void createHandArea();
     void createResult();
     void createButtons();
-    QLabel* createCaption(const QString& name, const QString& caption, const QRect& geometry);
 
     Mode mode() const;
     hand::Conditions conditions() const;
@@ -89,8 +83,6 @@ private:
     void updateTabOrder();
     QString resultText() const;
     QString workingText() const;
-    QString handTileName(const HandTile& tile) const;
-    TileLabel* handTileLabel(int slot);
     TileLabel* waitLabel(int slot);
 
     QLineEdit* m_text = nullptr;
@@ -99,17 +91,15 @@ private:
     QComboBox* m_seat = nullptr;
     QComboBox* m_round = nullptr;
     std::vector<QCheckBox*> m_conditions; // in the order of their table
-    QWidget* m_handArea = nullptr;
+    TileArea* m_handArea = nullptr;
     QLabel* m_result = nullptr;
     QWidget* m_waitsArea = nullptr;
     QPushButton* m_clear = nullptr;
     QPushButton* m_fillCalculator = nullptr;
     QPushButton* m_fillFanCounter = nullptr;
 
-    // The pictures are kept and reused, so that a picture is never deleted inside its own
-    // click; the ones beyond the hand's tiles are hidden.
-    std::vector<TileLabel*> m_handTiles;
-    std::vector<HandTile> m_handTileMeaning;
+    std::vector<hand::Picture> m_handTileMeaning; // what each shown picture stands for
+    // Kept and reused like the hand's pictures; the ones beyond the waits are hidden.
     std::vector<TileLabel*> m_waitTiles;
     std::vector<QLabel*> m_waitValues;
 

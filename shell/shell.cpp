@@ -10,6 +10,7 @@
 #include "handwindow.h"
 #include "infodialog.h"
 #include "messages.h"
+#include "practicewindow.h"
 
 Shell::Shell(CalculatorWindow* calculator, QObject* parent)
     : QObject(parent), m_calculator(calculator)
@@ -22,20 +23,20 @@ void Shell::registerWindows()
 {
     m_windows.add(QStringLiteral("Form3"), [] { return new FanCounterWindow; });
     m_windows.add(QStringLiteral("HandForm"), [this] { return createHandWindow(); });
+    m_windows.add(QStringLiteral("PracticeForm"), [this] { return createPracticeWindow(); });
     for (const DialogDesign& design : dialogDesigns)
         m_windows.add(QString::fromLatin1(design.name),
                       [&design] { return new InfoDialog(design); });
 }
 
-HandWindow* Shell::createHandWindow()
+template <class Window> Window* Shell::passFillsOn(Window* window)
 {
-    auto* window = new HandWindow;
     // Once closed, the calculator window is gone for the rest of the run.
     window->setCalculatorAvailable(!m_calculator.isNull());
     if (m_calculator)
         connect(m_calculator, &QObject::destroyed, window,
                 [window] { window->setCalculatorAvailable(false); });
-    connect(window, &HandWindow::fillCalculatorRequested, this,
+    connect(window, &Window::fillCalculatorRequested, this,
             [this](const BoxValues& boxes, int flowers) {
                 if (!m_calculator)
                     return;
@@ -43,13 +44,23 @@ HandWindow* Shell::createHandWindow()
                 m_calculator->raise();
                 m_calculator->activateWindow();
             });
-    connect(window, &HandWindow::fillFanCounterRequested, this,
+    connect(window, &Window::fillFanCounterRequested, this,
             [this](const TileSelection& tiles, const FanBoxValues& boxes) {
                 auto* fanCounter =
                     static_cast<FanCounterWindow*>(m_windows.open(QStringLiteral("Form3")));
                 fanCounter->fillBoard(tiles, boxes);
             });
     return window;
+}
+
+HandWindow* Shell::createHandWindow()
+{
+    return passFillsOn(new HandWindow);
+}
+
+PracticeWindow* Shell::createPracticeWindow()
+{
+    return passFillsOn(new PracticeWindow);
 }
 
 QMenu* Shell::createMenu(QWidget* parent, const QString& name, const QString& title)
@@ -89,8 +100,10 @@ void Shell::createMenuBar()
     bar->addMenu(fancounting);
 
     QMenu* handMenu = createMenu(bar, QStringLiteral("HandMenu"), QStringLiteral("Hand"));
-    createItem(handMenu, QStringLiteral("HandFromTilesMenu"), QStringLiteral("Enter a hand from tiles"),
-               &Shell::HandFromTilesMenu_Click);
+    createItem(handMenu, QStringLiteral("HandFromTilesMenu"),
+               QStringLiteral("Enter a hand from tiles"), &Shell::HandFromTilesMenu_Click);
+    createItem(handMenu, QStringLiteral("PracticeMenu"), QStringLiteral("Practice counting"),
+               &Shell::PracticeMenu_Click);
     bar->addMenu(handMenu);
 
     QMenu* help = createMenu(bar, QStringLiteral("MenuHelp"), QStringLiteral("Help"));
@@ -152,4 +165,9 @@ void Shell::DefinitionsMenu_Click()
 void Shell::HandFromTilesMenu_Click()
 {
     m_windows.open(QStringLiteral("HandForm"));
+}
+
+void Shell::PracticeMenu_Click()
+{
+    m_windows.open(QStringLiteral("PracticeForm"));
 }

@@ -8,6 +8,7 @@
 
 class CalculatorWindow;
 class HandWindow;
+class PracticeWindow;
 class QAction;
 class QMenu;
 
@@ -32,10 +33,14 @@ private:
     void Howmenu_Click();
     void DefinitionsMenu_Click();
     void HandFromTilesMenu_Click();
+    void PracticeMenu_Click();
 
     void registerWindows();
-    // The hand window asks for fills; the shell passes them to the working windows.
     HandWindow* createHandWindow();
+    PracticeWindow* createPracticeWindow();
+    // The hand window and the practice window ask for fills; the shell passes them to the
+    // working windows.
+    template <class Window> Window* passFillsOn(Window* window);
     void createMenuBar();
     QMenu* createMenu(QWidget* parent, const QString& name, const QString& title);
     QAction* createItem(QMenu* menu, const QString& name, const QString& caption,

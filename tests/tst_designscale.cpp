@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QStyle>
@@ -16,10 +17,12 @@
 #include <QTest>
 
 #include "calculatorwindow.h"
+#include "deal.h"
 #include "dialogdesign.h"
 #include "fancounterwindow.h"
 #include "infodialog.h"
 #include "module1.h"
+#include "practicewindow.h"
 #include "twips.h"
 #include "windowscale.h"
 
@@ -63,6 +66,22 @@ Geometry geometryOf(const std::vector<Window>& windows)
     return geometry;
 }
 
+// The practice window at its fullest: the longest situation and the longest working a deal
+// can bring, judged wrong twice.
+void showLongestVerdict(PracticeWindow* practice)
+{
+    Module1::tablelimit = 65536;
+    hand::Deal deal;
+    deal.hand = hand::parseHand("6677z [1111p] (4444z) [333z] 13f1234y +6z").hand;
+    deal.conditions.seat = hand::Wind::West;
+    deal.conditions.round = hand::Wind::North;
+    deal.conditions.selfDrawn = deal.conditions.lastTile = deal.conditions.supplement = true;
+    practice->showDeal(deal);
+    practice->findChild<QLineEdit*>("PracticeCount")->setText("1");
+    practice->findChild<QLineEdit*>("PracticeFans")->setText("1");
+    practice->findChild<QPushButton*>("PracticeCheck")->click();
+}
+
 std::vector<Window> openWindows()
 {
     Module1::reset();
@@ -77,6 +96,10 @@ std::vector<Window> openWindows()
         windows.push_back(
             {QString::fromLatin1(design.name), dialog, std::unique_ptr<QWidget>(dialog)});
     }
+    auto* practice = new PracticeWindow;
+    showLongestVerdict(practice);
+    windows.push_back(
+        {QStringLiteral("PracticeForm"), practice, std::unique_ptr<QWidget>(practice)});
     for (const Window& window : windows)
         window.owner->show();
     return windows;
@@ -95,6 +118,8 @@ double filled(const QWidget* control, QString* caption)
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         *caption = label->text();
         const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return double(label->heightForWidth(room.width())) / room.height();
         return std::max(width(label->text()) / room.width(),
                         double(metrics.height()) / room.height());
     }
@@ -109,6 +134,33 @@ double filled(const QWidget* control, QString* caption)
     const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
     return std::max((width(button->text()) + margins) / button->width(),
                     double(metrics.height() + 2 * frame) / button->height());
+}
+
+struct Fullest {
+    double share = 0;
+    QString name;
+};
+
+// Fails the test on the first caption of the window cut by its control; notes the fullest.
+void checkCaptions(const Window& window, Qt::FindChildOptions depth, Fullest& fullest)
+{
+    for (const QWidget* control : window.client->findChildren<QWidget*>(depth)) {
+        if (!qobject_cast<const QLabel*>(control) && !qobject_cast<const QPushButton*>(control))
+            continue;
+        QString caption;
+        const double share = filled(control, &caption);
+        if (caption.isEmpty())
+            continue;
+        QVERIFY2(share <= 1,
+                 qPrintable(QStringLiteral("%1/%2 \"%3\" is cut: it needs %4 % of "
+                                           "its %5 x %6 pixels")
+                                .arg(window.name, control->objectName(), caption.left(40))
+                                .arg(share * 100, 0, 'f', 1)
+                                .arg(control->width())
+                                .arg(control->height())));
+        if (share > fullest.share)
+            fullest = {share, window.name + '/' + control->objectName()};
+    }
 }
 
 } // namespace
@@ -187,35 +239,26 @@ void TestDesignScale::everyCaptionFits()
 
     // Every caption of the two working windows whole, and at least one nearly filling its
     // control: the scale is no larger than the captions need.
-    double fullest = 0;
-    QString fullestName;
+    Fullest fullest;
     for (const Window* window : {&windows[0], &windows[1]}) { // the calculator, the fan counter
-        const auto controls = window->client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (const QWidget* control : controls) {
-            if (!qobject_cast<const QLabel*>(control) && !qobject_cast<const QPushButton*>(control))
-                continue;
-            QString caption;
-            const double share = filled(control, &caption);
-            if (caption.isEmpty())
-                continue;
-            QVERIFY2(share <= 1, qPrintable(QStringLiteral("%1/%2 \"%3\" is cut: it needs %4 % "
-                                                           "of its %5 x %6 pixels")
-                                                .arg(window->name, control->objectName(), caption)
-                                                .arg(share * 100, 0, 'f', 1)
-                                                .arg(control->width())
-                                                .arg(control->height())));
-            if (share > fullest) {
-                fullest = share;
-                fullestName = window->name + '/' + control->objectName();
-            }
-        }
+        checkCaptions(*window, Qt::FindDirectChildrenOnly, fullest);
+        if (QTest::currentTestFailed())
+            return;
     }
     qInfo("%s: design scale %.4f, fullest caption %s", QTest::currentDataTag(), scale,
-          qPrintable(fullestName));
+          qPrintable(fullest.name));
+    // The practice window has to fit whatever scale the two working windows ask for, its
+    // fullest situation and verdict included.
+    Fullest practiceFullest;
+    checkCaptions(windows.back(), Qt::FindChildrenRecursively, practiceFullest);
+    if (QTest::currentTestFailed())
+        return;
+    qInfo("%s: the practice window's fullest control %s, %.0f %%", QTest::currentDataTag(),
+          qPrintable(practiceFullest.name), practiceFullest.share * 100);
     if (scale > 1)
-        QVERIFY2(fullest >= 0.97, qPrintable(QStringLiteral("the fullest caption fills only "
-                                                            "%1 % of its control")
-                                                 .arg(fullest * 100)));
+        QVERIFY2(fullest.share >= 0.97, qPrintable(QStringLiteral("the fullest caption fills only "
+                                                                  "%1 % of its control")
+                                                       .arg(fullest.share * 100)));
 
     // The tiles and their image holders show their images at the size of their boxes.
     for (int picture = 1; picture <= 53; ++picture) {
@@ -280,6 +323,10 @@ void TestDesignScale::designedRectangles_data()
     QTest::newRow("calculator client area") << "Form1" << QRect(0, 0, 9120, 7095);
     QTest::newRow("fan counter client area") << "Form3" << QRect(0, 0, 6630, 5295);
     QTest::newRow("history client area") << "Form5" << QRect(0, 0, 8730, 3855);
+    QTest::newRow("practice verdict")
+        << "PracticeForm/PracticeVerdict" << QRect(5880, 120, 4920, 7650);
+    QTest::newRow("practice count") << "PracticeForm/PracticeCount" << QRect(1635, 3660, 900, 345);
+    QTest::newRow("practice client area") << "PracticeForm" << QRect(0, 0, 10920, 7890);
 }
 
 void TestDesignScale::designedRectangles()

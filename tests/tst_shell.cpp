@@ -67,9 +67,11 @@ const QStringList fanRuleLines{
 const QString howTo = QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter "
                                      "click seat and prevailing wind before clicking other boxes");
 
-const QStringList openingItems{"WhatgivesMenu", "FancalculatorMenu", "Menuwho",          "MenuWhy",
-                               "thankusmenu",   "DefinitionsMenu",   "HandFromTilesMenu"};
-const QStringList otherForms{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "HandForm"};
+const QStringList openingItems{"WhatgivesMenu",     "FancalculatorMenu", "Menuwho",
+                               "MenuWhy",           "thankusmenu",       "DefinitionsMenu",
+                               "HandFromTilesMenu", "PracticeMenu"};
+const QStringList otherForms{"Form2", "Form3", "Form4",    "Form5",
+                             "Form6", "Form7", "HandForm", "PracticeForm"};
 
 // The program's own windows: parentless top-level widgets (menus and boxes have parents).
 QWidgetList programWindows(bool visibleOnly)
@@ -271,7 +273,9 @@ void TestShell::menus_data()
                                                 "FancalculatorMenu=Fancalculator"};
     QTest::newRow("Hand") << "HandMenu"
                           << "Hand"
-                          << "" << QStringList{"HandFromTilesMenu=Enter a hand from tiles"};
+                          << ""
+                          << QStringList{"HandFromTilesMenu=Enter a hand from tiles",
+                                         "PracticeMenu=Practice counting"};
     QTest::newRow("Help") << "MenuHelp"
                           << "Help"
                           << ""
@@ -359,6 +363,9 @@ void TestShell::itemsOpenTheirWindows_data()
     QTest::newRow("hand window") << "HandFromTilesMenu"
                                  << "HandForm"
                                  << "Hand from tiles" << QSize(600, 514) << false;
+    QTest::newRow("practice window") << "PracticeMenu"
+                                     << "PracticeForm"
+                                     << "Practice counting" << QSize(728, 526) << false;
 }
 
 void TestShell::itemsOpenTheirWindows()

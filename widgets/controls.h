@@ -1,11 +1,23 @@
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
 
 #include "messages.h"
 #include "twips.h"
+
+// A label named `name`, its text shown as it stands.
+inline QLabel* createLabel(QWidget* parent, const QString& name, const QString& text,
+                           const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
 // A command button named `name` whose clicks run `handler` as an event handler (no error
 // escapes into the event loop).

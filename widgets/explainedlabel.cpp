@@ -72,3 +72,15 @@ bool ExplainedLabel::event(QEvent* event)
     }
     return QLabel::event(event);
 }
+
+QString workingSections(std::initializer_list<WorkingSection> sections)
+{
+    QStringList figures;
+    for (const auto& [heading, steps] : sections) {
+        QString figure = heading + QLatin1Char(':');
+        for (const std::string& step : *steps)
+            figure += QLatin1Char('\n') + QString::fromStdString(step);
+        figures << figure;
+    }
+    return figures.join(QStringLiteral("\n\n"));
+}

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <QLabel>
 
@@ -24,3 +28,8 @@ protected:
 private:
     Explainer m_explainer;
 };
+
+// Workings as the result labels explain them: per figure its heading and a colon, then one
+// step a line; a blank line between figures.
+using WorkingSection = std::pair<QString, const std::vector<std::string>*>;
+QString workingSections(std::initializer_list<WorkingSection> sections);

@@ -1,8 +1,8 @@
-// Opens the calculator, the fan counter, the glossary and the hand window with a sample hand
-// and saves a picture of each window: zorvan-screenshots OUTPUT_DIR [FONT], FONT as
-// "Noto Sans,14" to see the windows as a desktop with that font shows them. Run it on the
-// offscreen platform (scripts/screenshots.sh) so that the pictures do not depend on a
-// desktop's theme.
+// Opens the calculator, the fan counter, the glossary, the hand window with a sample hand and
+// the practice window with a dealt one, and saves a picture of each window: zorvan-screenshots
+// OUTPUT_DIR [FONT], FONT as "Noto Sans,14" to see the windows as a desktop with that font shows
+// them. Run it on the offscreen platform (scripts/screenshots.sh) so that the pictures do not
+// depend on a desktop's theme.
 #include <cstdio>
 #include <memory>
 
@@ -17,6 +17,7 @@
 
 #include "applicationicon.h"
 #include "calculatorwindow.h"
+#include "practicewindow.h"
 #include "shell.h"
 #include "twips.h"
 #include "windowscale.h"
@@ -100,6 +101,20 @@ void fillHandWindow(QWidget* handWindow)
     mode("ModeTile");
 }
 
+// A hand with doublings, always the same one, counted right and its fans wrong.
+void fillPracticeWindow(PracticeWindow* practice)
+{
+    child<QComboBox>(practice, QStringLiteral("PracticeLevel"))->setCurrentIndex(1);
+    practice->reseed(1958);
+    const hand::HandResult scored =
+        hand::scoreHand(practice->currentDeal().hand, practice->currentDeal().conditions);
+    child<QLineEdit>(practice, QStringLiteral("PracticeCount"))
+        ->setText(QString::number(scored.count));
+    child<QLineEdit>(practice, QStringLiteral("PracticeFans"))
+        ->setText(QString::number(scored.fans + 1));
+    click(child<QPushButton>(practice, QStringLiteral("PracticeCheck")));
+}
+
 bool save(QWidget* window, const QDir& directory, const QString& name)
 {
     // A blinking caret or the focus would make each run's pictures differ.
@@ -152,11 +167,15 @@ int main(int argc, char* argv[])
     QWidget* glossary = shell.windows().open(QStringLiteral("Form6"));
     QWidget* handWindow = shell.windows().open(QStringLiteral("HandForm"));
     fillHandWindow(handWindow);
+    auto* practice =
+        static_cast<PracticeWindow*>(shell.windows().open(QStringLiteral("PracticeForm")));
+    fillPracticeWindow(practice);
     QApplication::processEvents();
 
     const bool saved = save(calculator.get(), directory, QStringLiteral("calculator.png")) &&
                        save(fanCounter, directory, QStringLiteral("fancounter.png")) &&
                        save(glossary, directory, QStringLiteral("glossary.png")) &&
-                       save(handWindow, directory, QStringLiteral("handwindow.png"));
+                       save(handWindow, directory, QStringLiteral("handwindow.png")) &&
+                       save(practice, directory, QStringLiteral("practice.png"));
     return saved ? 0 : 1;
 }

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+
+#include <QString>
+#include <QWidget>
+
+#include "deal.h"
+#include "fancount.h"
+#include "handengine.h"
+#include "handsheet.h"
+
+class ExplainedLabel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRect;
+class TileArea;
+
+// PracticeForm: a dealt winning hand to count. The player types the count and, if they like,
+// the fans; the window judges them, shows the working and keeps a tally for as long as it is
+// open. It knows neither working window: it asks for a fill with the two signals, and whoever
+// opened it passes the request on.
+class PracticeWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Deals from a generator of its own, seeded from the clock.
+    explicit PracticeWindow(QWidget* parent = nullptr);
+
+    // For tests and pictures: the generator starts again from `seed`, and the next hand is
+    // dealt from it at once.
+    void reseed(std::uint64_t seed);
+    // Shows this deal as the next hand; the tally stays.
+    void showDeal(const hand::Deal& deal);
+    const hand::Deal& currentDeal() const { return m_deal; }
+
+    // Whether the calculator window is still there to be filled.
+    void setCalculatorAvailable(bool available);
+
+signals:
+    void fillCalculatorRequested(const BoxValues& boxes, int flowers);
+    void fillFanCounterRequested(const TileSelection& tiles, const FanBoxValues& boxes);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void PracticeLevel_Change();
+    void PracticeCheck_Click();
+    void PracticeReveal_Click();
+    void PracticeNext_Click();
+    void PracticeShowSheet_Click();
+    void PracticeShowBoard_Click();
+
+    void createControls();
+    QLineEdit* createAnswer(const QString& name, const QString& caption, const QRect& geometry,
+                            QLabel* buddy);
+
+    void dealNext();
+    hand::Conditions conditions() const;
+    // Counts the hand under the limit in force and shows it, with no answer judged yet.
+    void rescore();
+    void showHand();
+    void showVerdict(const QString& text);
+    // The tally takes each hand once.
+    void settle(bool right);
+    void updateStatus(); // the tally and the fill buttons
+    void updateTabOrder();
+    QString working() const;
+
+    QComboBox* m_level = nullptr;
+    QLabel* m_tally = nullptr;
+    QLabel* m_situation = nullptr;
+    TileArea* m_tiles = nullptr;
+    QLabel* m_notation = nullptr;
+    QLineEdit* m_count = nullptr;
+    QLineEdit* m_fans = nullptr;
+    QPushButton* m_check = nullptr;
+    QPushButton* m_reveal = nullptr;
+    QPushButton* m_next = nullptr;
+    ExplainedLabel* m_verdict = nullptr;
+    QPushButton* m_showSheet = nullptr;
+    QPushButton* m_showBoard = nullptr;
+
+    std::mt19937_64 m_seeds;
+    hand::Deal m_deal;
+    hand::HandResult m_scored;
+    // The calculator's table limit as the score used it: none entered, or the number.
+    std::optional<std::int32_t> m_shownTableLimit;
+    bool m_calculatorAvailable = true;
+
+    bool m_settled = false; // this hand is in the tally: its answer is out
+    int m_hands = 0;
+    int m_right = 0;
+    int m_inARow = 0;
+};
