@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -15,6 +16,10 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);
+    // Accessibility's first question connects to the session bus; where there is none, D-Bus
+    // forks to look for one, and every page written before the fork faults again on its next
+    // write. Asked before the fonts are read, that is a few pages instead of some 280.
+    QAccessible::isActive();
     // Ties the windows to the installed desktop entry, whose icon the desktop shows large.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
     // Every window draws its design at the scale at which the system font's captions fit.

@@ -72,6 +72,8 @@ QFont headingFont(QFont applicationFont)
 double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applicationFont)
 {
     CaptionWidths application(applicationFont);
+    // A font file of its own, opened for two captions of a window not yet shown; it cannot wait
+    // for that window: with a small application font (Noto Sans 7) the headings decide the scale.
     CaptionWidths heading(headingFont(applicationFont));
     const QStyle* style = QApplication::style();
     // Without text in the option: some styles give labelled buttons a minimum width, which is
