@@ -326,6 +326,9 @@ void TestHandEngine::worked_data()
     QTest::newRow("pair of the seat wind")
         << "23m 456m 789p 234s 11z +1m"
         << "" << Numbers{1, 50} << 0 << 22 << qint64(132) << 2 << 1;
+    QTest::newRow("pair of the prevailing wind")
+        << "23m 456m 789p 234s 33z +1m"
+        << "round=W" << Numbers{1, 50} << 0 << 22 << qint64(132) << 2 << 1;
     // North is neither seat nor prevailing wind: still worthless, 40.
     QTest::newRow("pair of another wind")
         << "23m 456m 789p 234s 44z +1m"
@@ -350,6 +353,9 @@ void TestHandEngine::worked_data()
     // One split, two readings (the pair or 789m): 20 + 8 closed pong 1/9 = 28; x8 pure = 224.
     QTest::newRow("pure") << "123m 456m 789m 111m 9m +9m"
                           << "" << Numbers{1, 22, 57} << 0 << 224 << qint64(1344) << 7 << 2;
+    QTest::newRow("pure in bamboo, the last suit")
+        << "123s 456s 789s 111s 9s +9s"
+        << "" << Numbers{1, 22, 57} << 0 << 224 << qint64(1344) << 7 << 2;
     // 20 + 4 open pong honor = 24; x2 semi pure, x2 MJ on a pong of dragons = 96.
     QTest::newRow("semi pure, MJ on a dragon pong")
         << "123p 456p 789p 11p 66z +6z"
@@ -388,6 +394,9 @@ void TestHandEngine::worked_data()
     QTest::newRow("own season alone, seat South")
         << "23m 456m 789p 234s 55s +1m 2y"
         << "seat=S" << Numbers{55, 61} << 1 << 88 << qint64(352) << 2 << 1;
+    // Three flowers, none of seat North, are no FA kong: 40 + 4 x 3 = 52.
+    QTest::newRow("three flowers") << "23m 456m 789p 234s 55s +1m 123f"
+                                   << "seat=N" << Numbers{55} << 3 << 52 << qint64(208) << 1 << 1;
     // Seat North, round South; pair of the seat wind + 2, one chance + 2 = 24; x2 last tile,
     // x2 supplementary tile = 96; x4.
     QTest::newRow("last tile, supplement, robbing a kong, no FA table")
