@@ -320,8 +320,9 @@ void TestHandEngine::worked_data()
         << "seat=S round=W" << Numbers{34, 38, 42, 46, 53, 54, 56, 58, 65, 68} << 0 << 2624
         << qint64(2000) << 10 << 1;
     // Four chows and a plain pair: (20) x2 worthless = 40. 23m waits on 1m and 4m.
-    QTest::newRow("worthless hand") << "23m 456m 789p 234s 55s +1m"
-                                    << "" << Numbers{1, 55} << 0 << 40 << qint64(240) << 2 << 1;
+    const QString worthless("23m 456m 789p 234s 55s +1m");
+    QTest::newRow("worthless hand")
+        << worthless << "" << Numbers{1, 55} << 0 << 40 << qint64(240) << 2 << 1;
     // A pair of the seat wind: 20 + 2, and the hand is not worthless.
     QTest::newRow("pair of the seat wind")
         << "23m 456m 789p 234s 11z +1m"
@@ -389,13 +390,13 @@ void TestHandEngine::worked_data()
         << "" << Numbers{1, 55, 61, 62, 63} << 5 << 1920 << qint64(3000) << 4 << 1;
     // A lone bonus tile of the seat: worthless (20 x2 = 40) + 4 = 44; x2 FA from own seat.
     QTest::newRow("own flower alone, seat East, round South")
-        << "23m 456m 789p 234s 55s +1m 1f"
+        << worthless + " 1f"
         << "round=S" << Numbers{1, 55, 61} << 1 << 88 << qint64(528) << 2 << 1;
     QTest::newRow("own season alone, seat South")
-        << "23m 456m 789p 234s 55s +1m 2y"
+        << worthless + " 2y"
         << "seat=S" << Numbers{55, 61} << 1 << 88 << qint64(352) << 2 << 1;
     // Three flowers, none of seat North, are no FA kong: 40 + 4 x 3 = 52.
-    QTest::newRow("three flowers") << "23m 456m 789p 234s 55s +1m 123f"
+    QTest::newRow("three flowers") << worthless + " 123f"
                                    << "seat=N" << Numbers{55} << 3 << 52 << qint64(208) << 1 << 1;
     // Seat North, round South; pair of the seat wind + 2, one chance + 2 = 24; x2 last tile,
     // x2 supplementary tile = 96; x4.
