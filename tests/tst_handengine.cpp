@@ -191,6 +191,8 @@ void TestHandEngine::badInput_data()
                                << "[1235m] is not a chow, pong or kong";
     QTest::newRow("chow with a gap") << "[135m]" << false << "[135m] is not a chow, pong or kong";
     QTest::newRow("chow of honours") << "[123z]" << false << "[123z] is not a chow, pong or kong";
+    QTest::newRow("two tiles in brackets")
+        << "123m 456p 789s 5z [22z] +5z" << false << "[22z] is not a chow, pong or kong";
     QTest::newRow("chow across suits")
         << "[89m1p]" << false << "[89m1p] is not a chow, pong or kong";
     QTest::newRow("flower in a set") << "[111f]" << false << "[111f] is not a chow, pong or kong";
@@ -236,6 +238,7 @@ void TestHandEngine::badInput_data()
                                         << "5 declared sets: a hand has at most 4";
     QTest::newRow("not ASCII") << "123m 5\u00fcp" << false
                                << "character 7 is not ASCII: write tiles as 123m, 55p, 7z";
+    QTest::newRow("200 characters are read") << QString(200, u' ') << false << "the hand is empty";
     QTest::newRow("too long") << QString(201, u' ') << false
                               << "the hand is longer than 200 characters";
     QTest::newRow("unclosed set") << "[456m 11z" << false << "[456m has no closing \"]\"";
@@ -317,12 +320,16 @@ void TestHandEngine::worked_data()
         << "seat=S round=W" << Numbers{34, 38, 42, 46, 53, 54, 56, 58, 65, 68} << 0 << 2624
         << qint64(2000) << 10 << 1;
     // Four chows and a plain pair: (20) x2 worthless = 40. 23m waits on 1m and 4m.
-    QTest::newRow("worthless hand") << "23m 456m 789p 234s 55s +1m"
-                                    << "" << Numbers{1, 55} << 0 << 40 << qint64(240) << 2 << 1;
+    const QString worthless("23m 456m 789p 234s 55s +1m");
+    QTest::newRow("worthless hand")
+        << worthless << "" << Numbers{1, 55} << 0 << 40 << qint64(240) << 2 << 1;
     // A pair of the seat wind: 20 + 2, and the hand is not worthless.
     QTest::newRow("pair of the seat wind")
         << "23m 456m 789p 234s 11z +1m"
         << "" << Numbers{1, 50} << 0 << 22 << qint64(132) << 2 << 1;
+    QTest::newRow("pair of the prevailing wind")
+        << "23m 456m 789p 234s 33z +1m"
+        << "round=W" << Numbers{1, 50} << 0 << 22 << qint64(132) << 2 << 1;
     // North is neither seat nor prevailing wind: still worthless, 40.
     QTest::newRow("pair of another wind")
         << "23m 456m 789p 234s 44z +1m"
@@ -339,9 +346,17 @@ void TestHandEngine::worked_data()
     QTest::newRow("a face held three times is a second chance")
         << "[111m] 23m 456p 789s 55s +4m"
         << "" << Numbers{1, 18} << 0 << 24 << qint64(144) << 1 << 1;
+    // The hand holds 5p four times in all, yet without +5p it waits on 5p and 7s: no one
+    // chance. The discard completes 456p, leaving 555p closed: 20 + 4 = 24.
+    QTest::newRow("the winning face held four times is one of two waits")
+        << "345m 789m 4555p6p 77s +5p"
+        << "" << Numbers{1, 6} << 0 << 24 << qint64(144) << 1 << 2;
     // One split, two readings (the pair or 789m): 20 + 8 closed pong 1/9 = 28; x8 pure = 224.
     QTest::newRow("pure") << "123m 456m 789m 111m 9m +9m"
                           << "" << Numbers{1, 22, 57} << 0 << 224 << qint64(1344) << 7 << 2;
+    QTest::newRow("pure in bamboo, the last suit")
+        << "123s 456s 789s 111s 9s +9s"
+        << "" << Numbers{1, 22, 57} << 0 << 224 << qint64(1344) << 7 << 2;
     // 20 + 4 open pong honor = 24; x2 semi pure, x2 MJ on a pong of dragons = 96.
     QTest::newRow("semi pure, MJ on a dragon pong")
         << "123p 456p 789p 11p 66z +6z"
@@ -373,6 +388,16 @@ void TestHandEngine::worked_data()
     QTest::newRow("flowers and seasons")
         << "123m 456m 789m 23p 55p +4p 1234f 1y"
         << "" << Numbers{1, 55, 61, 62, 63} << 5 << 1920 << qint64(3000) << 4 << 1;
+    // A lone bonus tile of the seat: worthless (20 x2 = 40) + 4 = 44; x2 FA from own seat.
+    QTest::newRow("own flower alone, seat East, round South")
+        << worthless + " 1f"
+        << "round=S" << Numbers{1, 55, 61} << 1 << 88 << qint64(528) << 2 << 1;
+    QTest::newRow("own season alone, seat South")
+        << worthless + " 2y"
+        << "seat=S" << Numbers{55, 61} << 1 << 88 << qint64(352) << 2 << 1;
+    // Three flowers, none of seat North, are no FA kong: 40 + 4 x 3 = 52.
+    QTest::newRow("three flowers") << worthless + " 123f"
+                                   << "seat=N" << Numbers{55} << 3 << 52 << qint64(208) << 1 << 1;
     // Seat North, round South; pair of the seat wind + 2, one chance + 2 = 24; x2 last tile,
     // x2 supplementary tile = 96; x4.
     QTest::newRow("last tile, supplement, robbing a kong, no FA table")
