@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages the build needs, only those that are missing.
-# Usage: scripts/install-deps.sh [run|test|bench]
+# Usage: scripts/install-deps.sh [run|test|bench|windows]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
@@ -15,6 +15,13 @@ test)
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.
     packages+=(xvfb xauth time python3)
+    ;;
+windows)
+    # scripts/windows.sh: the cross compiler, Wine and its fonts, the host Qt tools,
+    # apt-get source's unpacker, Qt's build scripts, and for the zip's check a virtual display,
+    # xdotool and ImageMagick.
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine qt6-base-dev-tools dpkg-dev
+        perl python3 xvfb xdotool imagemagick)
     ;;
 esac
 

@@ -27,27 +27,11 @@ sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-install_missing() {
-    local missing=() package
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-}
-
-scripts/install-deps.sh
-# The cross compiler, Wine and its fonts, the host Qt tools, apt-get source's unpacker, Qt's
-# build scripts, and for the zip's check a virtual display, xdotool and ImageMagick.
-install_missing g++-mingw-w64-x86-64-posix wine wine64 fonts-wine qt6-base-dev-tools dpkg-dev \
-    perl python3 xvfb xdotool imagemagick
+scripts/install-deps.sh windows
 
 qt_prefix=$(qt_prefix_for)
-qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev)
-qt_version=${qt_version%%+*}
+qt_version=${qt_prefix##*/qt-}
+qt_version=${qt_version%%-*}
 
 build_qt() {
     local source_version work started
