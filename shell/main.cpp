@@ -9,6 +9,7 @@
 #include "shell.h"
 #include "startupprobe.h"
 #include "twips.h"
+#include "windowpixels.h"
 #include "windowscale.h"
 
 int main(int argc, char* argv[])
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
 
     probeStartup(calculator, sinceMain);
     calculator->show();
+    prefaultPixelsAtFirstExpose(calculator);
     const int result = QApplication::exec();
     delete calculator.data(); // still there if its deferred deletion never ran
     return result;

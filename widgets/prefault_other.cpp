@@ -1,0 +1,3 @@
+#include "prefault.h"
+
+void prefaultForWriting(const void*, std::size_t) {}
