@@ -56,6 +56,11 @@ foreach(name zorvan-calculator zorvan-hand)
     if(notExecutable)
         fail("bin/${name} is not executable")
     endif()
+    # The system's libraries only, found where the system keeps them.
+    file(READ_ELF ${program} RPATH rpath RUNPATH runpath)
+    if(rpath OR runpath)
+        fail("bin/${name} has a library search path: '${rpath}${runpath}'")
+    endif()
 endforeach()
 
 # The installed scorer runs on its own and scores a hand: 20 + 2 (pair of dragons) + 2 (one
