@@ -5,6 +5,7 @@
 
 #include "afterfirstpaint.h"
 #include "applicationicon.h"
+#include "applicationstyle.h"
 #include "calculatorwindow.h"
 #include "shell.h"
 #include "startupprobe.h"
@@ -23,6 +24,9 @@ int main(int argc, char* argv[])
     QAccessible::isActive();
     // Ties the windows to the installed desktop entry, whose icon the desktop shows large.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVAN_APP_ID));
+    // The platform's style (or the one -style or QT_STYLE_OVERRIDE asks for), in place before
+    // anything asks for a style.
+    QApplication::setStyle(new ApplicationStyle);
     // Every window draws its design at the scale at which the system font's captions fit.
     setDesignScale(designScaleFor(QApplication::font()));
 

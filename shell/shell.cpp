@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopeGuard>
 
 #include "calculatorwindow.h"
 #include "dialogdesign.h"
@@ -13,24 +12,6 @@
 #include "infodialog.h"
 #include "messages.h"
 #include "practicewindow.h"
-
-namespace {
-
-// A new menu bar reads the icon of its extension button (shown only when the menus do not fit)
-// at once. Qt reads PNG itself, but before it does, it loads every image format plugin to ask
-// whether one of them reads it: four libraries more on the way to the first paint. Without
-// plugin paths the built-in reader reads the same icon; the style, which a plugin may provide,
-// is in place before.
-QMenuBar* createMenuBarWithoutImagePlugins(QWidget* parent)
-{
-    QApplication::style();
-    const QStringList pluginPaths = QCoreApplication::libraryPaths();
-    QCoreApplication::setLibraryPaths({});
-    const auto restore = qScopeGuard([&] { QCoreApplication::setLibraryPaths(pluginPaths); });
-    return new QMenuBar(parent);
-}
-
-} // namespace
 
 Shell::Shell(CalculatorWindow* calculator, QObject* parent)
     : QObject(parent), m_calculator(calculator)
@@ -108,7 +89,7 @@ QAction* Shell::createItem(QMenu* menu, const QString& name, const QString& capt
 
 void Shell::createMenuBar()
 {
-    QMenuBar* bar = createMenuBarWithoutImagePlugins(m_calculator);
+    auto* bar = new QMenuBar(m_calculator);
     bar->setObjectName(QStringLiteral("MenuBar"));
 
     QMenu* fancounting =

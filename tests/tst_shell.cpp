@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 
 #include "afterfirstpaint.h"
 #include "applicationicon.h"
+#include "applicationstyle.h"
 #include "calculatorwindow.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
@@ -183,6 +185,7 @@ private slots:
     void randomChoicesNeverDuplicateOrLeak_data();
     void randomChoicesNeverDuplicateOrLeak();
     void applicationIcon();
+    void extensionButtonDrawsTheStylesIcon();
     void workAfterTheFirstPaint();
     void noWorkForAWidgetGoneUnpainted();
 
@@ -771,6 +774,41 @@ protected:
 };
 
 } // namespace
+
+// The menu bar's extension button, shown when the menus do not fit, reads its icon late but
+// draws the style's own, in every size the style has.
+void TestShell::extensionButtonDrawsTheStylesIcon()
+{
+    ApplicationStyle style;
+    const QIcon own = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!own.availableSizes().isEmpty());
+    QCOMPARE(deferred.isNull(), false);
+    QCOMPARE(deferred.availableSizes(), own.availableSizes());
+    QCOMPARE(deferred.name(), own.name());
+    for (const QSize& size : own.availableSizes()) {
+        QCOMPARE(deferred.actualSize(size), own.actualSize(size));
+        QCOMPARE(deferred.actualSize(size * 3), own.actualSize(size * 3));
+        QCOMPARE(deferred.pixmap(size).toImage(), own.pixmap(size).toImage());
+        QCOMPARE(deferred.pixmap(size, 2.0).toImage(), own.pixmap(size, 2.0).toImage());
+    }
+    // Drawn into a rectangle larger than any of its sizes, as the button draws it.
+    const QRect rect(0, 0, 40, 24);
+    QImage drawnDeferred(rect.size(), QImage::Format_ARGB32_Premultiplied);
+    drawnDeferred.fill(Qt::transparent);
+    const QImage blank = drawnDeferred;
+    QImage drawnOwn = drawnDeferred;
+    {
+        QPainter painter(&drawnDeferred);
+        deferred.paint(&painter, rect);
+    }
+    {
+        QPainter painter(&drawnOwn);
+        own.paint(&painter, rect);
+    }
+    QVERIFY(drawnOwn != blank);
+    QCOMPARE(drawnDeferred, drawnOwn);
+}
 
 void TestShell::workAfterTheFirstPaint()
 {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include "applicationicon.h"
+#include "applicationstyle.h"
 #include "calculatorwindow.h"
 #include "practicewindow.h"
 #include "shell.h"
@@ -144,6 +145,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
+    QApplication::setStyle(new ApplicationStyle); // as the program does at start
     QApplication::setWindowIcon(applicationIcon());
     if (argc == 3) {
         QFont font;
