@@ -2,6 +2,7 @@
 
 #include <QBackingStore>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -35,7 +36,10 @@ private:
     void prefaultPixels() const
     {
         QBackingStore* store = m_window ? m_window->backingStore() : nullptr;
-        if (!store)
+        // On X11 (and offscreen) a resized store has its image at once; Wayland's makes its
+        // buffer only as the first paint begins.
+        const QString platform = QGuiApplication::platformName();
+        if (!store || (platform != QLatin1String("xcb") && platform != QLatin1String("offscreen")))
             return;
         // The size the first paint gives it, which that paint then leaves as it is. Resized any
         // earlier, before the window is mapped, it costs more than it saves.
