@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Start-up of zorvan-calculator against a minimal Qt Widgets window.
 
-Runs the programs alternately with ZORVAN_STARTUP_PROBE=1 under /usr/bin/time -v. The time
+Runs the programs in turns with ZORVAN_STARTUP_PROBE=1 under /usr/bin/time -v. The time
 to first paint is this driver's wall clock from the launch to the line the program prints at
 its first paint; the memory is the peak resident set size that time reports, the page faults
 its minor page faults (on a virtual machine each costs some microseconds). Prints the medians
@@ -11,6 +11,7 @@ machine at the same time. Usage: startup.py BUILD_DIR [RUNS] [BASELINE_BUILD_DIR
 """
 
 import os
+import random
 import statistics
 import subprocess
 import sys
@@ -62,12 +63,16 @@ def main():
         if not os.access(program, os.X_OK):
             sys.exit(f"not built: {program}")
     figures = {name: ([], [], []) for name in programs}
-    # One run of each first, unmeasured, to fill the file cache; then alternately, so that
-    # whatever else the machine does falls on all alike.
+    # One run of each first, unmeasured, to fill the file cache; then in turns, so that
+    # whatever else the machine does falls on all alike. Each turn takes the programs in a new
+    # order (the same orders on every call), so that none always runs right after another.
     for program in programs.values():
         run_once(program)
+    shuffle = random.Random(runs)
     for _ in range(runs):
-        for name, program in programs.items():
+        turn = list(programs.items())
+        shuffle.shuffle(turn)
+        for name, program in turn:
             for column, value in zip(figures[name], run_once(program)):
                 column.append(value)
 
