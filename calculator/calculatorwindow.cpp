@@ -31,14 +31,6 @@ QString text(std::int64_t value)
     return QString::fromStdString(numberText(value));
 }
 
-QString joinLines(const std::vector<std::string>& lines)
-{
-    QStringList joined;
-    for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
-    return joined.join(QLatin1Char('\n'));
-}
-
 // The boxes show no text, so a screen reader names them after their row: "open pong 2-8,
 // set 1 of 4" in the left column's set rows, "FA from own seat, 2 of 2" elsewhere.
 QString boxAccessibleName(const SheetRow& row, int index)
@@ -225,8 +217,7 @@ void CalculatorWindow::setTabOrder()
             order.insert(order.end(), {m_commands[flowersDownButton], m_commands[flowersUpButton]});
     }
     order.insert(order.end(), {m_commands[6], m_commands[7]});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(order);
 }
 
 BoxValues CalculatorWindow::boxValues() const

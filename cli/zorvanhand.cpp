@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <tuple>
@@ -24,9 +23,6 @@ namespace {
 
 const QString programName = QStringLiteral("zorvan-hand");
 const QString exampleHand = QStringLiteral("123m 456p 789s 234s 5z +5z");
-
-// The largest seed --seed takes: JSON numbers are exact up to here.
-constexpr std::uint64_t maxSeed = (std::uint64_t{1} << 53) - 1;
 
 struct Request {
     Conditions conditions;
@@ -521,13 +517,6 @@ QString dealText(const Deal& dealt, const HandResult& result, const Conditions& 
                .arg(static_cast<int>(dealt.level))
                .arg(dealt.seed) +
            plainResult(result, conditions);
-}
-
-// A seed when none is given: the clock's nanoseconds, within the seeds --seed takes.
-std::uint64_t clockSeed()
-{
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(std::chrono::nanoseconds(now).count()) & maxSeed;
 }
 
 // Whether a command line that could not be read asked for JSON all the same.

@@ -207,8 +207,7 @@ void FanCounterWindow::setTabOrder()
         order.push_back(m_checks[box.check]);
     order.push_back(m_commands[1]);
     order.push_back(m_commands[2]);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(order);
 }
 
 void FanCounterWindow::showLook(int picture, bool selected)

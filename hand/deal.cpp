@@ -1,6 +1,7 @@
 #include "deal.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -344,6 +345,12 @@ Deal deal(DealLevel level, std::uint64_t seed)
             return *drawn;
         }
     }
+}
+
+std::uint64_t clockSeed()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(std::chrono::nanoseconds(now).count()) & maxSeed;
 }
 
 std::string situationText(const Conditions& conditions)

@@ -29,6 +29,12 @@ struct Deal {
 // discard (and its tile held once), no flowers or seasons on a NO FA table.
 Deal deal(DealLevel level, std::uint64_t seed);
 
+// The largest seed a deal is written with: JSON numbers are exact up to here.
+inline constexpr std::uint64_t maxSeed = (std::uint64_t{1} << 53) - 1;
+
+// A seed when none is given: the clock's nanoseconds, within maxSeed.
+std::uint64_t clockSeed();
+
 // The situation in one sentence: "Seat wind South, prevailing wind East, won on a discard,
 // table limit 500".
 std::string situationText(const Conditions& conditions);

@@ -710,6 +710,5 @@ void HandWindow::updateTabOrder()
     order.insert(order.end(), m_waitTiles.begin(), m_waitTiles.end());
     order.push_back(m_fillCalculator);
     order.push_back(m_fillFanCounter);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(order);
 }

@@ -1,7 +1,6 @@
 #include "practicewindow.h"
 
 #include <array>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -75,15 +74,9 @@ QString fansText(qint64 fans)
     return fans == 1 ? QStringLiteral("1 fan") : QStringLiteral("%1 fans").arg(fans);
 }
 
-std::uint64_t clockSeed()
-{
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-}
-
 } // namespace
 
-PracticeWindow::PracticeWindow(QWidget* parent) : QWidget(parent), m_seeds(clockSeed())
+PracticeWindow::PracticeWindow(QWidget* parent) : QWidget(parent), m_seeds(hand::clockSeed())
 {
     setObjectName(QStringLiteral("PracticeForm"));
     setWindowTitle(QStringLiteral("Practice counting"));
@@ -249,8 +242,7 @@ void PracticeWindow::updateTabOrder()
     order.insert(order.end(), m_tiles->pictures().begin(), m_tiles->pictures().end());
     order.insert(order.end(), {m_notation, m_count, m_fans, m_check, m_reveal, m_next, m_verdict,
                                m_showSheet, m_showBoard});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabChain(order);
 }
 
 QString PracticeWindow::working() const

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include <QEvent>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -11,35 +10,41 @@
 
 namespace {
 
-class FirstPaintWatcher : public QObject {
+class FirstEventWatcher : public QObject {
 public:
-    FirstPaintWatcher(QWidget* widget, std::function<void()> action)
-        : QObject(widget), m_action(std::move(action))
+    FirstEventWatcher(QObject* watched, QEvent::Type type, std::function<void()> action)
+        : QObject(watched), m_type(type), m_action(std::move(action))
     {
-        widget->installEventFilter(this);
+        watched->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == m_type) {
             watched->removeEventFilter(this);
-            // After the paint, not inside it.
-            QTimer::singleShot(0, this, [this] {
-                runEventHandler(m_action);
-                deleteLater();
-            });
+            m_action();
+            deleteLater();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    QEvent::Type m_type;
     std::function<void()> m_action;
 };
 
 } // namespace
 
+void beforeFirstEvent(QObject* watched, QEvent::Type type, std::function<void()> action)
+{
+    new FirstEventWatcher(watched, type, std::move(action));
+}
+
 void runAfterFirstPaint(QWidget* widget, std::function<void()> action)
 {
-    new FirstPaintWatcher(widget, std::move(action));
+    beforeFirstEvent(widget, QEvent::Paint, [widget, action = std::move(action)] {
+        // After the paint, not inside it; not at all once the widget is gone.
+        QTimer::singleShot(0, widget, [action] { runEventHandler(action); });
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
@@ -41,4 +43,11 @@ QPushButton* createCommandButton(QWidget* parent, int number, const QString& cap
 {
     return createCommandButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
                                handler);
+}
+
+// Tab moves through `order` as listed.
+inline void setTabChain(const std::vector<QWidget*>& order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }

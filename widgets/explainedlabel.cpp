@@ -73,14 +73,19 @@ bool ExplainedLabel::event(QEvent* event)
     return QLabel::event(event);
 }
 
+QString joinLines(const std::vector<std::string>& lines)
+{
+    QStringList joined;
+    for (const std::string& line : lines)
+        joined << QString::fromStdString(line);
+    return joined.join(QLatin1Char('\n'));
+}
+
 QString workingSections(std::initializer_list<WorkingSection> sections)
 {
     QStringList figures;
-    for (const auto& [heading, steps] : sections) {
-        QString figure = heading + QLatin1Char(':');
-        for (const std::string& step : *steps)
-            figure += QLatin1Char('\n') + QString::fromStdString(step);
-        figures << figure;
-    }
+    for (const auto& [heading, steps] : sections)
+        figures << heading + QLatin1Char(':') +
+                       (steps->empty() ? QString() : QLatin1Char('\n') + joinLines(*steps));
     return figures.join(QStringLiteral("\n\n"));
 }

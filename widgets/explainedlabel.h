@@ -29,6 +29,9 @@ private:
     Explainer m_explainer;
 };
 
+// One step a line.
+QString joinLines(const std::vector<std::string>& lines);
+
 // Workings as the result labels explain them: per figure its heading and a colon, then one
 // step a line; a blank line between figures.
 using WorkingSection = std::pair<QString, const std::vector<std::string>*>;
