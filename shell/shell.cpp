@@ -1,7 +1,6 @@
 #include "shell.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
