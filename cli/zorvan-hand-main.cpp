@@ -4,13 +4,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "commandline.h"
 #include "zorvanhand.h"
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = hand::commandLineArguments(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     try {

@@ -22,7 +22,9 @@ set(CPACK_STRIP_FILES ON)
 # copyright file (pointing at the text Debian ships) in the .deb and the .tar.gz.
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 if(WIN32)
-    set(CPACK_GENERATOR ZIP)
+    # The portable zip and a per-user installer (resources/windows/NSIS.template.in, found
+    # through the module path; resources/windows/CPackOptions.cmake names it ...-setup.exe).
+    set(CPACK_GENERATOR ZIP NSIS)
     set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64")
     # Windows line ends, so that every editor shows them as lines.
     configure_file(${PROJECT_SOURCE_DIR}/resources/windows/README.txt README.txt
@@ -30,6 +32,11 @@ if(WIN32)
     configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE WIN32)
     install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
         DESTINATION .)
+    list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/resources/windows)
+    set(CPACK_ZORVAN_DISPLAY_NAME "Zorvan! Mah-Jongg Calculator")
+    set(CPACK_ZORVAN_ICON ${PROJECT_SOURCE_DIR}/resources/zorvan.ico)
+    set(CPACK_ZORVAN_LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt)
+    set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/resources/windows/CPackOptions.cmake)
 elseif(APPLE)
     set(CPACK_GENERATOR DragNDrop)
 else()

@@ -2,7 +2,7 @@
 # Turns a checkout into a tested Windows zip on a Debian 12 machine: MinGW-w64 and Wine from
 # apt, a static Qt for Windows built once from Debian's own qt6-base source (kept in a cache
 # outside the checkout), the project cross-built, its test suite run under Wine, and the zip
-# packed by CPack into build-windows/packages/.
+# packed by CPack into build-windows/packages/ with the installer, each checked under Wine.
 # Usage: scripts/windows.sh [--qt-only | --cached-qt]
 #   --qt-only    build Qt for Windows (if it is not in the cache yet) and stop
 #   --cached-qt  install nothing, build nothing: exit 0 when Qt for Windows is in the cache
@@ -95,7 +95,9 @@ cmake --build --preset windows --parallel
 # leaves its own fonts out of a new prefix, and without Tahoma, the face Wine gives as the
 # Windows UI font, every window would fall back to a serif face: they go where Windows keeps
 # its fonts.
-export WINEPREFIX=$cache/wine-prefix WINEDEBUG=-all
+# Wine's menu builder stays off: it would copy Start-menu shortcuts into this machine's own
+# application menu.
+export WINEPREFIX=$cache/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
     wineboot --init >/dev/null 2>&1
@@ -106,5 +108,7 @@ ctest --preset windows --timeout 600
 
 cpack --preset windows
 package=$(ls build-windows/packages/zorvan-calculator-*-win64.zip)
+installer=$(ls build-windows/packages/zorvan-calculator-*-win64-setup.exe)
 scripts/windows-zip-check.sh "$package"
-echo "Windows package: $package"
+scripts/windows-installer-check.sh "$installer"
+echo "Windows packages: $package, $installer"

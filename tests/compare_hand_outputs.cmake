@@ -26,7 +26,21 @@ set(rows
     "[123m] [456p] [789s] 1z 3z 5z 7z +7z"
     "33333m 456p 789s 22z +2z"
     "--seat|X|123m"
-    "--help")
+    "--help"
+    # What the user typed must reach the reader as typed: full-width forms, which Windows' ANSI
+    # conversion turns into the ASCII digits, letters, "+" and "-" they look like, and
+    # characters that no ANSI code page holds.
+    "１１１２２２３３３m 789p 55z +5z"
+    "111222333ｍ 789p 55z +5z"
+    "111222333m 789p 55z ＋5z"
+    "－－json|111222333m 789p 55z +5z"
+    "--seat|Ｓ|111222333m 789p 55z +5z"
+    "111222333m 789p 55z +5z 🀄"
+    "111222333m 789p 55z +5z ꙮ")
+
+# Wine reads the Unix command line in the Unix locale's character set: UTF-8 here, so that the
+# Windows program gets the same characters as the Linux one.
+set(ENV{LC_ALL} C.UTF-8)
 
 set(failures "")
 foreach(row IN LISTS rows)
