@@ -331,7 +331,8 @@ void TestShell::menus()
 
 void TestShell::parentItemsOpenNothing()
 {
-    for (const char* menu : {"FancountingMenu", "HandMenu", "MenuHelp", "MenuAbout", "LanguageMenu"})
+    for (const char* menu :
+         {"FancountingMenu", "HandMenu", "MenuHelp", "MenuAbout", "LanguageMenu"})
         m_calculator->findChild<QMenu*>(menu)->menuAction()->trigger();
     QCOMPARE(visibleWindowNames(), QStringList{"Form1"});
     QCOMPARE(m_catcher->count(), 0);
