@@ -51,26 +51,38 @@ inline constexpr auto calculatorCaptions = [] {
     using Kind = DesignedCaption::Kind;
     std::array<DesignedCaption, 4 + handSheet.size() + hintButtonCount + 4> captions{};
     std::size_t i = 0;
-    auto add = [&](Kind kind, int number, const char* caption, int left, int top, int width) {
-        captions[i++] = {kind, number, caption, left, top, width, controlSize};
+    // The window's own captions are translated in its context, the rows' in the sheet's; the
+    // game's name and the signs on the small buttons are the same in every language.
+    constexpr const char* window = "CalculatorWindow";
+    auto add = [&](Kind kind, int number, const char* caption, int left, int top, int width,
+                   const char* context) {
+        captions[i++] = {kind, number, caption, context, left, top, width, controlSize};
     };
-    add(Kind::Label, 1, "Table limit", 0, topLineTop, 975);
-    add(Kind::Label, 2, "Check when East", 2280, topLineTop, 1455);
-    add(Kind::Label, 4, "Zorvan! Points", 3960, topLineTop, 975);
-    add(Kind::Label, 3, "Your hand is worth", 6240, topLineTop, 1455);
+    add(Kind::Label, 1, QT_TRANSLATE_NOOP("CalculatorWindow", "Table limit"), 0, topLineTop, 975,
+        window);
+    add(Kind::Label, 2, QT_TRANSLATE_NOOP("CalculatorWindow", "Check when East"), 2280, topLineTop,
+        1455, window);
+    add(Kind::Label, 4, "Zorvan! Points", 3960, topLineTop, 975, nullptr);
+    add(Kind::Label, 3, QT_TRANSLATE_NOOP("CalculatorWindow", "Your hand is worth"), 6240,
+        topLineTop, 1455, window);
     for (const SheetRow& row : handSheet) {
         const ColumnPlaces places = columnPlaces(row.column);
         add(Kind::Label, row.captionLabel, row.caption, places.captionLeft, row.topTwips,
-            places.captionWidth);
+            places.captionWidth, handSheetContext);
         if (row.hintButton != 0)
-            add(Kind::Button, row.hintButton, "?", row.hintLeftTwips, row.topTwips, controlSize);
+            add(Kind::Button, row.hintButton, "?", row.hintLeftTwips, row.topTwips, controlSize,
+                nullptr);
         if (row.effect == RowEffect::AddFlowers) {
-            add(Kind::Button, flowersDownButton, "--", flowersDownLeft, row.topTwips, controlSize);
-            add(Kind::Button, flowersUpButton, "+", flowersUpLeft, row.topTwips, controlSize);
+            add(Kind::Button, flowersDownButton, "--", flowersDownLeft, row.topTwips, controlSize,
+                nullptr);
+            add(Kind::Button, flowersUpButton, "+", flowersUpLeft, row.topTwips, controlSize,
+                nullptr);
         }
     }
-    add(Kind::Button, 6, "Clear ALL", 360, bottomLineTop, 1215);
-    add(Kind::Button, 7, "Clear all BUT table limit", 2400, bottomLineTop, 1935);
+    add(Kind::Button, 6, QT_TRANSLATE_NOOP("CalculatorWindow", "Clear ALL"), 360, bottomLineTop,
+        1215, window);
+    add(Kind::Button, 7, QT_TRANSLATE_NOOP("CalculatorWindow", "Clear all BUT table limit"), 2400,
+        bottomLineTop, 1935, window);
     if (i != captions.size())
         throw "the calculator's captions do not fill their table";
     return captions;

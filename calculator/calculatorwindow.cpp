@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "pointscount.h"
 #include "pointsworking.h"
 #include "tablelimit.h"
+#include "translated.h"
 #include "twips.h"
 
 namespace {
@@ -31,21 +33,31 @@ QString text(std::int64_t value)
     return QString::fromStdString(numberText(value));
 }
 
+QString rowCaptionText(const SheetRow& row)
+{
+    return translated(handSheetContext, row.caption);
+}
+
 // The boxes show no text, so a screen reader names them after their row: "open pong 2-8,
 // set 1 of 4" in the left column's set rows, "FA from own seat, 2 of 2" elsewhere.
 QString boxAccessibleName(const SheetRow& row, int index)
 {
-    const QString caption = QString::fromLatin1(row.caption);
+    const QString caption = rowCaptionText(row);
     if (row.boxCount == 1)
         return caption;
-    const QString place = QStringLiteral("%1 of %2").arg(index + 1).arg(row.boxCount);
-    return row.column == SheetColumn::Left ? QStringLiteral("%1, set %2").arg(caption, place)
-                                           : QStringLiteral("%1, %2").arg(caption, place);
+    return (row.column == SheetColumn::Left ? CalculatorWindow::tr("%1, set %2 of %3")
+                                            : CalculatorWindow::tr("%1, %2 of %3"))
+        .arg(caption)
+        .arg(index + 1)
+        .arg(row.boxCount);
 }
 
-const QString honorHint = QStringLiteral(
-    "If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed "
-    "pong/kong dragon/seat or prevailing wind (on the right side)!");
+QString honorHint()
+{
+    return CalculatorWindow::tr(
+        "If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed "
+        "pong/kong dragon/seat or prevailing wind (on the right side)!");
+}
 
 } // namespace
 
@@ -57,14 +69,61 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
     client->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client);
 
+    m_scale = designScale();
     createTopLine();
     createRows();
     createBottomLine();
     setTabOrder();
+    retranslate();
     fitClientArea();
     m_text1->setFocus();
 
     Form_Load();
+}
+
+void CalculatorWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (m_scale != designScale())
+            rescale();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CalculatorWindow::retranslate()
+{
+    for (std::size_t number = 0; number < m_labels.size(); ++number) {
+        if (m_labels[number])
+            m_labels[number]->setText(
+                captionText(calculatorCaption(Kind::Label, static_cast<int>(number))));
+    }
+    for (std::size_t number = 0; number < m_commands.size(); ++number) {
+        if (m_commands[number])
+            m_commands[number]->setText(
+                captionText(calculatorCaption(Kind::Button, static_cast<int>(number))));
+    }
+    m_text1->setAccessibleName(tr("Table limit"));
+    m_checks[eastBox]->setAccessibleName(tr("Check when East"));
+    m_label37->setAccessibleName(QStringLiteral("Zorvan! Points"));
+    m_label38->setAccessibleName(tr("Your hand is worth"));
+    for (const SheetRow& row : handSheet) {
+        for (int n = 0; n < row.boxCount; ++n)
+            m_checks[row.firstBox + n]->setAccessibleName(boxAccessibleName(row, n));
+        if (row.hintButton != 0)
+            m_commands[row.hintButton]->setAccessibleName(
+                tr("Hint on %1").arg(rowCaptionText(row)));
+    }
+    m_commands[flowersDownButton]->setAccessibleName(tr("One flower or season less"));
+    m_label36->setAccessibleName(tr("Flowers and seasons"));
+    m_commands[flowersUpButton]->setAccessibleName(tr("One flower or season more"));
+}
+
+void CalculatorWindow::rescale()
+{
+    m_scale = designScale();
+    rescaleDesigned(centralWidget());
+    fitClientArea();
 }
 
 void CalculatorWindow::fitClientArea()
@@ -77,9 +136,10 @@ void CalculatorWindow::fitClientArea()
 QLabel* CalculatorWindow::createLabel(int number)
 {
     const DesignedCaption& design = calculatorCaption(Kind::Label, number);
-    auto* label = new QLabel(QString::fromLatin1(design.caption), centralWidget());
+    auto* label = new QLabel(centralWidget());
     label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    placeInTwips(label, QRect(design.left, design.top, design.width, design.height));
+    m_labels[number] = label;
     return label;
 }
 
@@ -89,7 +149,7 @@ QLabel* CalculatorWindow::createResultLabel(const QString& name, int left, int w
     auto* label =
         new ExplainedLabel(centralWidget(), [this, working] { return workingText(working); });
     label->setObjectName(name);
-    label->setGeometry(twipsRect(left, topLineTop, width, controlSize));
+    placeInTwips(label, QRect(left, topLineTop, width, controlSize));
     return label;
 }
 
@@ -104,7 +164,7 @@ QCheckBox* CalculatorWindow::createCheck(int number, int left, int top)
 {
     auto* box = new QCheckBox(centralWidget());
     box->setObjectName(QStringLiteral("Check%1").arg(number));
-    box->setGeometry(twipsRect(left, top, controlSize, controlSize));
+    placeInTwips(box, QRect(left, top, controlSize, controlSize));
     // Every change of a box, the program's own included, recounts the whole sheet.
     connect(box, &QCheckBox::toggled, this, [this] { runEventHandler([this] { tonen(); }); });
     m_checks[number] = box;
@@ -115,8 +175,8 @@ template <class Slot> QPushButton* CalculatorWindow::createButton(int number, Sl
 {
     const DesignedCaption& design = calculatorCaption(Kind::Button, number);
     QPushButton* button =
-        createCommandButton(centralWidget(), number, QString::fromLatin1(design.caption),
-                            twipsRect(design.left, design.top, design.width, design.height),
+        createCommandButton(centralWidget(), number, QString(),
+                            QRect(design.left, design.top, design.width, design.height),
                             [this, slot] { (this->*slot)(); });
     m_commands[number] = button;
     return button;
@@ -127,18 +187,15 @@ void CalculatorWindow::createTopLine()
     createLabel(1);
     m_text1 = new QLineEdit(centralWidget());
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(twipsRect(1080, topLineTop, 975, 285));
-    m_text1->setAccessibleName(QStringLiteral("Table limit"));
+    placeInTwips(m_text1, QRect(1080, topLineTop, 975, 285));
     connect(m_text1, &QLineEdit::textChanged, this,
             [this] { runEventHandler([this] { Text1_Change(); }); });
     createLabel(2);
-    createCheck(eastBox, 3600, topLineTop)->setAccessibleName(QStringLiteral("Check when East"));
+    createCheck(eastBox, 3600, topLineTop);
     createLabel(4);
     m_label37 = createResultLabel(QStringLiteral("Label37"), 5040, 1095, WorkingOf::Value);
-    m_label37->setAccessibleName(QStringLiteral("Zorvan! Points"));
     createLabel(3);
     m_label38 = createResultLabel(QStringLiteral("Label38"), 7920, 855, WorkingOf::Count);
-    m_label38->setAccessibleName(QStringLiteral("Your hand is worth"));
 }
 
 void CalculatorWindow::createRows()
@@ -146,21 +203,15 @@ void CalculatorWindow::createRows()
     for (const SheetRow& row : handSheet) {
         createLabel(row.captionLabel);
         const int boxesLeft = columnPlaces(row.column).boxesLeft;
-        for (int n = 0; n < row.boxCount; ++n) {
-            QCheckBox* box =
-                createCheck(row.firstBox + n, boxesLeft + boxSpacing * n, row.topTwips);
-            box->setAccessibleName(boxAccessibleName(row, n));
-        }
+        for (int n = 0; n < row.boxCount; ++n)
+            createCheck(row.firstBox + n, boxesLeft + boxSpacing * n, row.topTwips);
         if (row.effect == RowEffect::AddFlowers) {
-            createButton(flowersDownButton, &CalculatorWindow::Command4_Click)
-                ->setAccessibleName(QStringLiteral("One flower or season less"));
+            createButton(flowersDownButton, &CalculatorWindow::Command4_Click);
             m_label36 = new QLabel(centralWidget());
             m_label36->setObjectName(QStringLiteral("Label%1").arg(flowersCountLabel));
-            m_label36->setGeometry(
-                twipsRect(flowersCountLeft, row.topTwips, controlSize, controlSize));
-            m_label36->setAccessibleName(QStringLiteral("Flowers and seasons"));
-            createButton(flowersUpButton, &CalculatorWindow::Command5_Click)
-                ->setAccessibleName(QStringLiteral("One flower or season more"));
+            placeInTwips(m_label36,
+                         QRect(flowersCountLeft, row.topTwips, controlSize, controlSize));
+            createButton(flowersUpButton, &CalculatorWindow::Command5_Click);
         }
     }
     // The hint buttons come after the boxes so that they follow them in creation order.
@@ -169,9 +220,7 @@ void CalculatorWindow::createRows()
                                                      &CalculatorWindow::Command3_Click};
     for (const SheetRow& row : handSheet) {
         if (row.hintButton != 0)
-            createButton(row.hintButton, hints[row.hintButton])
-                ->setAccessibleName(
-                    QStringLiteral("Hint on %1").arg(QString::fromLatin1(row.caption)));
+            createButton(row.hintButton, hints[row.hintButton]);
     }
 
     auto* line = new QFrame(centralWidget());
@@ -179,8 +228,7 @@ void CalculatorWindow::createRows()
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
     // One pixel wide at every scale, like the rules of the fan counter.
-    line->setGeometry(twipsToPixels(columnRuleLeft), twipsToPixels(columnRuleTop), 1,
-                      twipsToPixels(columnRuleBottom - columnRuleTop) + 1);
+    placeRule(line, columnRuleLeft, columnRuleTop, columnRuleBottom - columnRuleTop, Qt::Vertical);
 }
 
 void CalculatorWindow::createBottomLine()
@@ -295,7 +343,7 @@ void CalculatorWindow::Text1_Change()
         case TableLimitDecision::Action::Ignore:
             return;
         case TableLimitDecision::Action::TooHigh:
-            showMessage(QStringLiteral("limit is toooooooo high"), StopIcon);
+            showMessage(tr("limit is toooooooo high"), StopIcon);
             // Setting the bound is itself a change: the nested run stores it and recounts.
             m_text1->setText(text(std::int64_t(tableLimitBound)));
             break;
@@ -307,26 +355,24 @@ void CalculatorWindow::Text1_Change()
         }
         tonen();
     } catch (...) {
-        showMessage(QStringLiteral("You made a typo, mahjongaddict"), ExclamationIcon);
+        showMessage(tr("You made a typo, mahjongaddict"), ExclamationIcon);
     }
 }
 
 void CalculatorWindow::Command1_Click()
 {
-    showMessage(honorHint, ExclamationIcon);
+    showMessage(honorHint(), ExclamationIcon);
 }
 
 void CalculatorWindow::Command2_Click()
 {
-    showMessage(honorHint, ExclamationIcon);
+    showMessage(honorHint(), ExclamationIcon);
 }
 
 void CalculatorWindow::Command3_Click()
 {
-    showMessage(
-        QStringLiteral(
-            "This does not aply when you have a pair of dragons or prevailing/seat winds !"),
-        ExclamationIcon);
+    showMessage(tr("This does not aply when you have a pair of dragons or prevailing/seat winds !"),
+                ExclamationIcon);
 }
 
 void CalculatorWindow::showFlowerCount()

@@ -45,6 +45,11 @@ public:
     enum class WorkingOf { Count, Value };
     QString workingText(WorkingOf working) const;
 
+protected:
+    // A language change translates every caption, and a new design scale places every control
+    // again: the sheet, the table limit and the results stay as they are.
+    void changeEvent(QEvent* event) override;
+
 private:
     void Form_Load();
     void Text1_Change();
@@ -65,6 +70,8 @@ private:
     QCheckBox* createCheck(int number, int left, int top);
     template <class Slot> QPushButton* createButton(int number, Slot slot);
     void showFlowerCount();
+    void retranslate();
+    void rescale();
 
     QLineEdit* m_text1 = nullptr;
     QLabel* m_label36 = nullptr;
@@ -72,4 +79,6 @@ private:
     QLabel* m_label38 = nullptr;
     std::array<QCheckBox*, lastBox + 1> m_checks{};
     std::array<QPushButton*, 8> m_commands{};
+    std::array<QLabel*, 39> m_labels{}; // the designed captions, by label number
+    double m_scale = 1;                 // the design scale the controls stand at
 };

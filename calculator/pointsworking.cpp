@@ -4,36 +4,51 @@
 
 namespace {
 
-std::string timesSuffix(int times)
+Phrase number(std::int64_t value)
 {
-    return times > 1 ? " (x" + std::to_string(times) + ")" : std::string();
+    return plainNumber(value);
 }
 
-std::string stepLine(const PointsWorking::Step& step, std::int32_t tablelimit)
+Phrase stepLine(const PointsWorking::Step& step, std::int32_t tablelimit)
 {
     const SheetRow& row = handSheet[step.row];
-    const std::string caption = row.caption;
-    const std::string after = " = " + std::to_string(step.after);
+    const Phrase caption = rowCaption(row);
+    const bool repeated = step.times > 1;
     switch (row.effect) {
     case RowEffect::Add:
-        return "+" + std::to_string(row.amount) + " " + caption + timesSuffix(step.times);
+        if (repeated)
+            return phrase("Working", QT_TRANSLATE_NOOP("Working", "+%1 %2 (x%3)"),
+                          {number(row.amount), caption, number(step.times)});
+        return phrase("Working", QT_TRANSLATE_NOOP("Working", "+%1 %2"),
+                      {number(row.amount), caption});
     case RowEffect::Multiply:
-        return "x" + std::to_string(row.amount) + " " + caption + timesSuffix(step.times) + after;
+        if (repeated)
+            return phrase("Working", QT_TRANSLATE_NOOP("Working", "x%1 %2 (x%3) = %4"),
+                          {number(row.amount), caption, number(step.times), number(step.after)});
+        return phrase("Working", QT_TRANSLATE_NOOP("Working", "x%1 %2 = %3"),
+                      {number(row.amount), caption, number(step.after)});
     case RowEffect::ReplaceByLimit:
-        return caption + ": replaced by the table limit " + std::to_string(tablelimit);
+        return phrase("Working", QT_TRANSLATE_NOOP("Working", "%1: replaced by the table limit %2"),
+                      {caption, number(tablelimit)});
     case RowEffect::AddFlowers:
-        return "+" + std::to_string(std::int64_t(row.amount) * step.times) + " " + caption + " (" +
-               std::to_string(step.times) + ")" + after;
+        return phrase("Working", QT_TRANSLATE_NOOP("Working", "+%1 %2 (%3) = %4"),
+                      {number(std::int64_t(row.amount) * step.times), caption, number(step.times),
+                       number(step.after)});
     }
     return caption;
 }
 
 } // namespace
 
-std::vector<std::string> pointsWorkingLines(const PointsWorking& working, std::int32_t tablelimit,
-                                            std::int32_t total)
+Phrase rowCaption(const SheetRow& row)
 {
-    std::vector<std::string> lines{"20 base"};
+    return phrase(handSheetContext, row.caption);
+}
+
+std::vector<Phrase> pointsWorkingLines(const PointsWorking& working, std::int32_t tablelimit,
+                                       std::int32_t total)
+{
+    std::vector<Phrase> lines{phrase("Working", QT_TRANSLATE_NOOP("Working", "20 base"))};
     bool endsOnTotal = false;
     for (const PointsWorking::Step& step : working.steps) {
         lines.push_back(stepLine(step, tablelimit));
@@ -43,33 +58,40 @@ std::vector<std::string> pointsWorkingLines(const PointsWorking& working, std::i
     if (working.overflowRow)
         lines.push_back(overflowNote(working));
     else if (!endsOnTotal)
-        lines.push_back("= " + std::to_string(total));
+        lines.push_back(phrase("Working", QT_TRANSLATE_NOOP("Working", "= %1"), {number(total)}));
     return lines;
 }
 
-std::vector<std::string> valueWorkingLines(std::int32_t points, std::int32_t tablelimit, bool east)
+std::vector<Phrase> valueWorkingLines(std::int32_t points, std::int32_t tablelimit, bool east)
 {
     const std::int64_t capped = cappedValue(points, tablelimit);
     const std::int64_t value = capped * eastFactor(east);
-    std::vector<std::string> lines;
+    std::vector<Phrase> lines;
     if (points > tablelimit)
-        lines.push_back(std::to_string(points) + ", capped at the table limit " +
-                        std::to_string(tablelimit) + " = " + std::to_string(capped));
+        lines.push_back(
+            phrase("Working", QT_TRANSLATE_NOOP("Working", "%1, capped at the table limit %2 = %3"),
+                   {number(points), number(tablelimit), number(capped)}));
     else
-        lines.push_back(std::to_string(points) + ", within the table limit " +
-                        std::to_string(tablelimit));
-    lines.push_back(std::string(east ? "x6 (East)" : "x4 (not East)") + " = " +
-                    std::to_string(value));
+        lines.push_back(phrase("Working",
+                               QT_TRANSLATE_NOOP("Working", "%1, within the table limit %2"),
+                               {number(points), number(tablelimit)}));
+    lines.push_back(
+        east ? phrase("Working", QT_TRANSLATE_NOOP("Working", "x6 (East) = %1"), {number(value)})
+             : phrase("Working", QT_TRANSLATE_NOOP("Working", "x4 (not East) = %1"),
+                      {number(value)}));
     return lines;
 }
 
-std::string overflowNote(const PointsWorking& working)
+Phrase overflowNote(const PointsWorking& working)
 {
-    const std::string caption =
-        working.overflowRow ? handSheet[*working.overflowRow].caption : "the count";
-    return "Overflow at \"" + caption +
-           "\": the hand is worth more than the calculator can count. "
-           "The results were left as they were.";
+    const Phrase where = working.overflowRow
+                             ? rowCaption(handSheet[*working.overflowRow])
+                             : phrase("Working", QT_TRANSLATE_NOOP("Working", "the count"));
+    return phrase("Working",
+                  QT_TRANSLATE_NOOP("Working",
+                                    "Overflow at \"%1\": the hand is worth more than the "
+                                    "calculator can count. The results were left as they were."),
+                  {where});
 }
 
 ExplainedCount explainCount(const BoxValues& boxes, std::int32_t flowercount,

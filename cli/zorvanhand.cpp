@@ -59,6 +59,13 @@ QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The engine's sentences as they stand in English: scripts read them, so no language changes
+// them.
+QString qs(const Phrase& text)
+{
+    return qs(english(text));
+}
+
 // E, S, W, N or the whole name, in any case.
 std::optional<Wind> readWind(const QString& text)
 {
@@ -249,9 +256,9 @@ QString plural(qsizetype count, const char* one, const char* many)
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
 }
 
-void appendLines(QString& text, const std::vector<std::string>& lines)
+void appendLines(QString& text, const std::vector<Phrase>& lines)
 {
-    for (const std::string& line : lines)
+    for (const Phrase& line : lines)
         text += QStringLiteral("  ") + qs(line) + QLatin1Char('\n');
 }
 
@@ -345,10 +352,10 @@ QJsonArray numbersWhere(const std::array<T, N>& values, int shift, Counted count
     return numbers;
 }
 
-QJsonArray linesJson(const std::vector<std::string>& lines)
+QJsonArray linesJson(const std::vector<Phrase>& lines)
 {
     QJsonArray array;
-    for (const std::string& line : lines)
+    for (const Phrase& line : lines)
         array.append(qs(line));
     return array;
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "phrase.h"
+
 // The fan counter's board, described once: the window lays itself out from these tables and
 // the count reads the tiles by row and column, so a tile or a box is said in one place only.
 
@@ -38,11 +40,19 @@ inline constexpr std::array<const char*, faceCount> faceNames{
     "season1", "season2", "season3", "season4", "white",   "red",     "green",
 };
 
+// The board's texts are English, translated in this context.
+inline constexpr const char* fanBoardContext = "FanBoard";
+
 // The faces as a screen reader says them.
 inline constexpr std::array<const char*, faceCount> spokenFaceNames{
-    "East",     "South",    "West",         "North",      "flower 1",
-    "flower 2", "flower 3", "flower 4",     "season 1",   "season 2",
-    "season 3", "season 4", "White dragon", "Red dragon", "Green dragon",
+    QT_TRANSLATE_NOOP("FanBoard", "East"),         QT_TRANSLATE_NOOP("FanBoard", "South"),
+    QT_TRANSLATE_NOOP("FanBoard", "West"),         QT_TRANSLATE_NOOP("FanBoard", "North"),
+    QT_TRANSLATE_NOOP("FanBoard", "flower 1"),     QT_TRANSLATE_NOOP("FanBoard", "flower 2"),
+    QT_TRANSLATE_NOOP("FanBoard", "flower 3"),     QT_TRANSLATE_NOOP("FanBoard", "flower 4"),
+    QT_TRANSLATE_NOOP("FanBoard", "season 1"),     QT_TRANSLATE_NOOP("FanBoard", "season 2"),
+    QT_TRANSLATE_NOOP("FanBoard", "season 3"),     QT_TRANSLATE_NOOP("FanBoard", "season 4"),
+    QT_TRANSLATE_NOOP("FanBoard", "White dragon"), QT_TRANSLATE_NOOP("FanBoard", "Red dragon"),
+    QT_TRANSLATE_NOOP("FanBoard", "Green dragon"),
 };
 
 // The hidden holders: Picture24.. a selected look per face, Picture39.. a normal look.
@@ -66,12 +76,18 @@ struct BoardRow {
 
 // Top to bottom as on screen. Captions stand at left 120, 1215 x 375.
 inline constexpr std::array<BoardRow, 6> boardRows{{
-    {TileRow::PrevailingWind, 1, "Prevailing wind", 720, 480, "Prevailing wind"},
-    {TileRow::SeatWind, 2, "Seat  wind", 1440, 1200, "Seat wind"},
-    {TileRow::WindPong, 3, "PONG/KONG", 2280, 2040, "Wind pong/kong"},
-    {TileRow::Flowers, 5, "FLOWERS", 3360, 3120, "Flowers"},
-    {TileRow::Seasons, 6, "SEASONS", 3960, 3840, "Seasons"},
-    {TileRow::DragonPong, 4, "PONG/KONG", 4680, 4560, "Dragon pong/kong"},
+    {TileRow::PrevailingWind, 1, QT_TRANSLATE_NOOP("FanBoard", "Prevailing wind"), 720, 480,
+     QT_TRANSLATE_NOOP("FanBoard", "Prevailing wind")},
+    {TileRow::SeatWind, 2, QT_TRANSLATE_NOOP("FanBoard", "Seat  wind"), 1440, 1200,
+     QT_TRANSLATE_NOOP("FanBoard", "Seat wind")},
+    {TileRow::WindPong, 3, QT_TRANSLATE_NOOP("FanBoard", "PONG/KONG"), 2280, 2040,
+     QT_TRANSLATE_NOOP("FanBoard", "Wind pong/kong")},
+    {TileRow::Flowers, 5, QT_TRANSLATE_NOOP("FanBoard", "FLOWERS"), 3360, 3120,
+     QT_TRANSLATE_NOOP("FanBoard", "Flowers")},
+    {TileRow::Seasons, 6, QT_TRANSLATE_NOOP("FanBoard", "SEASONS"), 3960, 3840,
+     QT_TRANSLATE_NOOP("FanBoard", "Seasons")},
+    {TileRow::DragonPong, 4, QT_TRANSLATE_NOOP("FanBoard", "PONG/KONG"), 4680, 4560,
+     QT_TRANSLATE_NOOP("FanBoard", "Dragon pong/kong")},
 }};
 inline constexpr int rowCaptionLeftTwips = 120;
 inline constexpr int rowCaptionWidthTwips = 1215;
@@ -155,17 +171,23 @@ struct ConditionBox {
 // The right-hand column top to bottom, which is also the order the count adds them in, then
 // the table setting on the left.
 inline constexpr std::array<ConditionBox, 11> conditionBoxes{{
-    {1, 9, "All Pungs", BoxEffect::AddFans, 3, 4440, 0, 5400, 960},
-    {2, 10, "All Chows", BoxEffect::AddFans, 1, 4440, 0, 5400, 1320},
-    {3, 11, "Semi Pure", BoxEffect::AddFans, 3, 4440, 0, 5400, 1680},
-    {4, 12, "Pure", BoxEffect::AddFans, 6, 4440, 0, 5400, 2040},
-    {6, 14, "All Terminals", BoxEffect::MaximumHand, 0, 4440, 0, 5400, 2400},
-    {7, 15, "All Honors", BoxEffect::MaximumHand, 0, 4440, 0, 5400, 2760},
-    {10, 18, "Last tile", BoxEffect::AddFans, 1, 4560, 0, 5400, 3720},
-    {5, 13, "Self Pick", BoxEffect::AddFans, 1, 4440, 0, 5400, 4080},
-    {8, 16, "MJ on Suplement tile", BoxEffect::AddFans, 1, 3600, 0, 5400, 4440, 195},
-    {9, 17, "MJ on robbing kong", BoxEffect::AddFans, 1, 3600, 0, 5400, 4800},
-    {11, 21, "Im playing a NO FA table", BoxEffect::NoFaTable, 0, 120, 2055, 2040, 2760},
+    {1, 9, QT_TRANSLATE_NOOP("FanBoard", "All Pungs"), BoxEffect::AddFans, 3, 4440, 0, 5400, 960},
+    {2, 10, QT_TRANSLATE_NOOP("FanBoard", "All Chows"), BoxEffect::AddFans, 1, 4440, 0, 5400, 1320},
+    {3, 11, QT_TRANSLATE_NOOP("FanBoard", "Semi Pure"), BoxEffect::AddFans, 3, 4440, 0, 5400, 1680},
+    {4, 12, QT_TRANSLATE_NOOP("FanBoard", "Pure"), BoxEffect::AddFans, 6, 4440, 0, 5400, 2040},
+    {6, 14, QT_TRANSLATE_NOOP("FanBoard", "All Terminals"), BoxEffect::MaximumHand, 0, 4440, 0,
+     5400, 2400},
+    {7, 15, QT_TRANSLATE_NOOP("FanBoard", "All Honors"), BoxEffect::MaximumHand, 0, 4440, 0, 5400,
+     2760},
+    {10, 18, QT_TRANSLATE_NOOP("FanBoard", "Last tile"), BoxEffect::AddFans, 1, 4560, 0, 5400,
+     3720},
+    {5, 13, QT_TRANSLATE_NOOP("FanBoard", "Self Pick"), BoxEffect::AddFans, 1, 4440, 0, 5400, 4080},
+    {8, 16, QT_TRANSLATE_NOOP("FanBoard", "MJ on Suplement tile"), BoxEffect::AddFans, 1, 3600, 0,
+     5400, 4440, 195},
+    {9, 17, QT_TRANSLATE_NOOP("FanBoard", "MJ on robbing kong"), BoxEffect::AddFans, 1, 3600, 0,
+     5400, 4800},
+    {11, 21, QT_TRANSLATE_NOOP("FanBoard", "Im playing a NO FA table"), BoxEffect::NoFaTable, 0,
+     120, 2055, 2040, 2760},
 }};
 inline constexpr int lastCheck = 11;
 

@@ -54,62 +54,75 @@ TileSelection selectedTiles(const std::array<std::string, tileCount>& flags)
 }
 
 std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes,
-                       std::vector<std::string>* working)
+                       std::vector<Phrase>* working)
 {
-    static constexpr std::array<const char*, 5> windNames{"", "East", "South", "West", "North"};
-    static constexpr std::array<const char*, 4> dragonNames{"", "White", "Red", "Green"};
+    static constexpr std::array<const char*, 5> windNames{
+        "", QT_TRANSLATE_NOOP("Wind", "East"), QT_TRANSLATE_NOOP("Wind", "South"),
+        QT_TRANSLATE_NOOP("Wind", "West"), QT_TRANSLATE_NOOP("Wind", "North")};
+    static constexpr std::array<const char*, 4> dragonPongs{
+        "", QT_TRANSLATE_NOOP("Working", "%1 White dragon pong"),
+        QT_TRANSLATE_NOOP("Working", "%1 Red dragon pong"),
+        QT_TRANSLATE_NOOP("Working", "%1 Green dragon pong")};
     const Board board(selected);
     std::int32_t fans = 0;
-    // Adds and, when the working is wanted, says what for. The text is built only then.
-    auto add = [&](bool counted, std::int32_t value, auto describe) {
+    auto wind = [](int n) { return phrase("Wind", windNames[n]); };
+    // Adds and, when the working is wanted, says what for: the fans, then the pattern's other
+    // arguments. The phrase is made only then.
+    auto add = [&](bool counted, std::int32_t value, const char* pattern,
+                   std::vector<Phrase> args = {}) {
         if (!counted)
             return;
         fans = checkedAdd(fans, value);
-        if (working)
-            working->push_back(std::to_string(value) + " " + describe());
+        if (working) {
+            args.insert(args.begin(), plainNumber(value));
+            working->push_back(phrase("Working", pattern, std::move(args)));
+        }
     };
 
     // With no flowers and no seasons the hand earns one fan, unless the table plays without.
     if (!board.any(TileRow::Flowers) && !board.any(TileRow::Seasons) &&
         boxes[noFaTableCheck] == 0) {
-        add(true, 1, [] { return std::string("no flowers and seasons"); });
+        add(true, 1, QT_TRANSLATE_NOOP("Working", "%1 no flowers and seasons"));
     } else {
         for (int n = 1; n <= 4; ++n)
             add(board.at(TileRow::Flowers, n) && board.at(TileRow::SeatWind, n), 1,
-                [n] { return "own flower " + std::to_string(n) + " (" + windNames[n] + " seat)"; });
-        add(board.all(TileRow::Flowers), 1, [] { return std::string("all four flowers"); });
+                QT_TRANSLATE_NOOP("Working", "%1 own flower %2 (%3 seat)"),
+                {plainNumber(n), wind(n)});
+        add(board.all(TileRow::Flowers), 1, QT_TRANSLATE_NOOP("Working", "%1 all four flowers"));
         for (int n = 1; n <= 4; ++n)
             add(board.at(TileRow::Seasons, n) && board.at(TileRow::SeatWind, n), 1,
-                [n] { return "own season " + std::to_string(n) + " (" + windNames[n] + " seat)"; });
-        add(board.all(TileRow::Seasons), 1, [] { return std::string("all four seasons"); });
+                QT_TRANSLATE_NOOP("Working", "%1 own season %2 (%3 seat)"),
+                {plainNumber(n), wind(n)});
+        add(board.all(TileRow::Seasons), 1, QT_TRANSLATE_NOOP("Working", "%1 all four seasons"));
     }
 
     // A wind pong counts once for the seat wind and once more for the prevailing wind.
-    for (int wind = 1; wind <= 4; ++wind) {
-        if (!board.at(TileRow::WindPong, wind))
+    for (int n = 1; n <= 4; ++n) {
+        if (!board.at(TileRow::WindPong, n))
             continue;
-        const bool seat = board.at(TileRow::SeatWind, wind);
-        const bool prevailing = board.at(TileRow::PrevailingWind, wind);
+        const bool seat = board.at(TileRow::SeatWind, n);
+        const bool prevailing = board.at(TileRow::PrevailingWind, n);
         fans = checkedAdd(fans, fanIf(seat));
         fans = checkedAdd(fans, fanIf(prevailing));
         if (working && (seat || prevailing))
-            working->push_back(std::to_string(fanIf(seat) + fanIf(prevailing)) + " " +
-                               windNames[wind] + " pong (" +
-                               (seat && prevailing ? "seat and prevailing wind"
-                                : seat             ? "seat wind"
-                                                   : "prevailing wind") +
-                               ")");
+            working->push_back(
+                phrase("Working",
+                       seat && prevailing
+                           ? QT_TRANSLATE_NOOP("Working", "%1 %2 pong (seat and prevailing wind)")
+                       : seat ? QT_TRANSLATE_NOOP("Working", "%1 %2 pong (seat wind)")
+                              : QT_TRANSLATE_NOOP("Working", "%1 %2 pong (prevailing wind)"),
+                       {plainNumber(fanIf(seat) + fanIf(prevailing)), wind(n)}));
     }
 
     for (int dragon = 1; dragon <= 3; ++dragon)
-        add(board.at(TileRow::DragonPong, dragon), 1,
-            [dragon] { return std::string(dragonNames[dragon]) + " dragon pong"; });
+        add(board.at(TileRow::DragonPong, dragon), 1, dragonPongs[dragon]);
 
     for (const ConditionBox& box : conditionBoxes)
         add(box.effect == BoxEffect::AddFans && boxes[box.check] == 1, box.fans,
-            [&box] { return std::string(box.caption); });
+            QT_TRANSLATE_NOOP("Working", "%1 %2"), {phrase(fanBoardContext, box.caption)});
 
     if (working)
-        working->push_back("= " + std::to_string(fans));
+        working->push_back(
+            phrase("Working", QT_TRANSLATE_NOOP("Working", "= %1"), {plainNumber(fans)}));
     return fans;
 }

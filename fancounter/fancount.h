@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fanboard.h"
+#include "phrase.h"
 
 // Selected tiles, index 0 for Picture1.
 using TileSelection = std::array<bool, tileCount>;
@@ -22,4 +23,4 @@ TileSelection selectedTiles(const std::array<std::string, tileCount>& flags);
 // as well ("1 no flowers and seasons", "3 All Pungs"), so the list always agrees with the
 // total.
 std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes,
-                       std::vector<std::string>* working = nullptr);
+                       std::vector<Phrase>* working = nullptr);

@@ -52,23 +52,27 @@ inline constexpr auto fanCounterCaptions = [] {
     constexpr int open = 0;
     std::array<DesignedCaption, boardRows.size() + 3 + conditionBoxes.size() + 2> captions{};
     std::size_t i = 0;
-    auto add = [&](Kind kind, int number, const char* caption, int left, int top, int width,
-                   int height = fanControlSize, Font font = Font::Application) {
-        captions[i++] = {kind, number, caption, left, top, width, height, font};
+    // The window's own captions are translated in its context, the board's in the board's.
+    constexpr const char* window = "FanCounterWindow";
+    auto add = [&](Kind kind, int number, const char* caption, const char* context, int left,
+                   int top, int width, int height = fanControlSize, Font font = Font::Application) {
+        captions[i++] = {kind, number, caption, context, left, top, width, height, font};
     };
     for (const BoardRow& row : boardRows)
-        add(Kind::Label, row.captionLabel, row.caption, rowCaptionLeftTwips, row.captionTopTwips,
-            rowCaptionWidthTwips, rowCaptionHeightTwips);
-    add(Kind::Label, 7, "Your FANS", 4080, totalTop, open);
-    add(Kind::Label, handContainsLabel, "Your Hand Contains", 4080, 600, open, fanControlSize,
-        Font::Heading);
-    add(Kind::Label, mahJongWithLabel, "You MJ with", 4080, 3360, open, fanControlSize,
-        Font::Heading);
+        add(Kind::Label, row.captionLabel, row.caption, fanBoardContext, rowCaptionLeftTwips,
+            row.captionTopTwips, rowCaptionWidthTwips, rowCaptionHeightTwips);
+    add(Kind::Label, 7, QT_TRANSLATE_NOOP("FanCounterWindow", "Your FANS"), window, 4080, totalTop,
+        open);
+    add(Kind::Label, handContainsLabel, QT_TRANSLATE_NOOP("FanCounterWindow", "Your Hand Contains"),
+        window, 4080, 600, open, fanControlSize, Font::Heading);
+    add(Kind::Label, mahJongWithLabel, QT_TRANSLATE_NOOP("FanCounterWindow", "You MJ with"), window,
+        4080, 3360, open, fanControlSize, Font::Heading);
     for (const ConditionBox& box : conditionBoxes)
-        add(Kind::Label, box.label, box.caption, box.labelLeftTwips, box.topTwips,
+        add(Kind::Label, box.label, box.caption, fanBoardContext, box.labelLeftTwips, box.topTwips,
             box.labelWidthTwips);
-    add(Kind::Button, 1, "CLEAR ALL", 240, 120, 1095);
-    add(Kind::Button, 2, "?", 5760, 4440, fanControlSize);
+    add(Kind::Button, 1, QT_TRANSLATE_NOOP("FanCounterWindow", "CLEAR ALL"), window, 240, 120,
+        1095);
+    add(Kind::Button, 2, "?", nullptr, 5760, 4440, fanControlSize);
     if (i != captions.size())
         throw "the fan counter's captions do not fill their table";
     for (DesignedCaption& caption : captions) {

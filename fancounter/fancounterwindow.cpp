@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "tileimages.h"
 #include "tilelabel.h"
 #include "tilename.h"
+#include "translated.h"
 #include "twips.h"
 
 static_assert(tileCount == Module1::tileCount);
@@ -51,15 +53,12 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
     widget->setPalette(palette);
 }
 
-const QString maximumMessage =
-    QStringLiteral("Zorvan has no more fingers left to count your fans(YOUR MAXED OUT, WELL DONE)");
-
 } // namespace
 
 FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("FanCounting"));
+    m_scale = designScale();
 
     // Labels first: the pictures, boxes and buttons stand above them where they meet.
     createLabels();
@@ -69,17 +68,63 @@ FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
     createBoxes();
     createButtons();
     setTabOrder();
+    retranslate();
     resize(twipsToPixels(fanCounterClientWidth), twipsToPixels(fanCounterClientHeight));
 
     Form_Load();
 }
 
+void FanCounterWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (m_scale != designScale())
+            rescale();
+    }
+    QWidget::changeEvent(event);
+}
+
+void FanCounterWindow::retranslate()
+{
+    setWindowTitle(tr("FanCounting"));
+    for (std::size_t number = 0; number < m_labels.size(); ++number) {
+        if (m_labels[number] && int(number) != totalLabel)
+            m_labels[number]->setText(
+                captionText(fanCounterCaption(Kind::Label, static_cast<int>(number))));
+    }
+    for (int number = 1; number <= 2; ++number)
+        m_commands[number]->setText(captionText(fanCounterCaption(Kind::Button, number)));
+    m_labels[totalLabel]->setAccessibleName(captionText(fanCounterCaption(Kind::Label, 7)));
+    // The box shows no caption of its own: the label at its left names it.
+    for (const ConditionBox& box : conditionBoxes)
+        m_checks[box.check]->setAccessibleName(translated(fanBoardContext, box.caption));
+    m_commands[1]->setAccessibleName(tr("Clear all tiles and conditions"));
+    // "?" stands beside the supplement tile's box and explains it.
+    const auto supplement = std::find_if(conditionBoxes.begin(), conditionBoxes.end(),
+                                         [](const ConditionBox& box) { return box.label == 16; });
+    m_commands[2]->setAccessibleName(
+        tr("Hint on %1").arg(translated(fanBoardContext, supplement->caption)));
+    for (const Tile& tile : tiles)
+        m_tiles[tile.picture]->setAccessibleName(translated(
+            tileAccessibleName(tile, Module1::tilestate[tile.picture - 1] == Module1::selected)));
+}
+
+void FanCounterWindow::rescale()
+{
+    m_scale = designScale();
+    rescaleDesigned(this);
+    drawHolders();
+    for (const Tile& tile : tiles)
+        showLook(tile.picture, Module1::tilestate[tile.picture - 1] == Module1::selected);
+    resize(twipsToPixels(fanCounterClientWidth), twipsToPixels(fanCounterClientHeight));
+}
+
 QLabel* FanCounterWindow::createLabel(int number)
 {
     const DesignedCaption& design = fanCounterCaption(Kind::Label, number);
-    auto* label = new QLabel(QString::fromLatin1(design.caption), this);
+    auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label%1").arg(number));
-    label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    placeInTwips(label, QRect(design.left, design.top, design.width, design.height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (design.font == DesignedCaption::Font::Heading)
         label->setFont(headingFont(label->font()));
@@ -90,10 +135,9 @@ QLabel* FanCounterWindow::createLabel(int number)
 template <class Slot> QPushButton* FanCounterWindow::createButton(int number, Slot slot)
 {
     const DesignedCaption& design = fanCounterCaption(Kind::Button, number);
-    QPushButton* button =
-        createCommandButton(this, number, QString::fromLatin1(design.caption),
-                            twipsRect(design.left, design.top, design.width, design.height),
-                            [this, slot] { (this->*slot)(); });
+    QPushButton* button = createCommandButton(
+        this, number, QString(), QRect(design.left, design.top, design.width, design.height),
+        [this, slot] { (this->*slot)(); });
     m_commands[number] = button;
     return button;
 }
@@ -106,9 +150,8 @@ void FanCounterWindow::createLabels()
     // The total explains itself: hovering lists each fan counted.
     auto* total = new ExplainedLabel(this, [this] { return fanWorkingText(); });
     total->setObjectName(QStringLiteral("Label%1").arg(totalLabel));
-    total->setGeometry(twipsRect(totalLeft, totalTop, totalWidth, fanControlSize));
+    placeInTwips(total, QRect(totalLeft, totalTop, totalWidth, fanControlSize));
     total->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    total->setAccessibleName(QStringLiteral("Your FANS"));
     m_labels[totalLabel] = total;
     createLabel(handContainsLabel);
     createLabel(mahJongWithLabel);
@@ -126,8 +169,8 @@ void FanCounterWindow::createLines()
         frame->setObjectName(QStringLiteral("Line%1").arg(line.number));
         frame->setFrameShape(QFrame::HLine);
         frame->setFrameShadow(QFrame::Plain);
-        frame->setGeometry(twipsToPixels(line.fromTwips), twipsToPixels(line.topTwips),
-                           twipsToPixels(line.toTwips - line.fromTwips) + 1, 1);
+        placeRule(frame, line.fromTwips, line.topTwips, line.toTwips - line.fromTwips,
+                  Qt::Horizontal);
     }
 }
 
@@ -138,11 +181,20 @@ void FanCounterWindow::createHolders()
         const int face = number - (selected ? firstSelectedHolder : firstNormalHolder);
         auto* holder = new QLabel(this);
         holder->setObjectName(QStringLiteral("Picture%1").arg(number));
-        holder->setGeometry(
-            twipsRect(holderLeftTwips, holderTopTwips, tileWidthTwips, tileHeightTwips));
+        placeInTwips(holder,
+                     QRect(holderLeftTwips, holderTopTwips, tileWidthTwips, tileHeightTwips));
         holder->setPixmap(tileImage(face, selected));
         holder->hide();
         m_holders[number] = holder;
+    }
+}
+
+void FanCounterWindow::drawHolders()
+{
+    for (int number = firstSelectedHolder; number <= lastHolder; ++number) {
+        const bool selected = number < firstNormalHolder;
+        const int face = number - (selected ? firstSelectedHolder : firstNormalHolder);
+        m_holders[number]->setPixmap(tileImage(face, selected));
     }
 }
 
@@ -151,8 +203,7 @@ void FanCounterWindow::createTiles()
     for (const Tile& tile : tiles) {
         auto* label = new TileLabel(this);
         label->setObjectName(QStringLiteral("Picture%1").arg(tile.picture));
-        label->setGeometry(
-            twipsRect(tile.leftTwips, tile.topTwips, tileWidthTwips, tileHeightTwips));
+        placeInTwips(label, QRect(tile.leftTwips, tile.topTwips, tileWidthTwips, tileHeightTwips));
         const int picture = tile.picture;
         connect(label, &TileLabel::clicked, this,
                 [this, picture] { runEventHandler([this, picture] { Picture_Click(picture); }); });
@@ -167,8 +218,8 @@ void FanCounterWindow::createBoxes()
     for (const ConditionBox& box : conditionBoxes) {
         auto* check = new QCheckBox(this);
         check->setObjectName(QStringLiteral("Check%1").arg(box.check));
-        check->setGeometry(
-            twipsRect(box.checkLeftTwips, box.topTwips, fanControlSize, box.checkHeightTwips));
+        placeInTwips(check,
+                     QRect(box.checkLeftTwips, box.topTwips, fanControlSize, box.checkHeightTwips));
         const int number = box.check;
         // The program's own changes raise the handler too; clearing relies on it.
         if (box.effect == BoxEffect::MaximumHand) {
@@ -179,18 +230,14 @@ void FanCounterWindow::createBoxes()
             connect(check, &QCheckBox::toggled, this,
                     [this, number] { runEventHandler([this, number] { Check_Click(number); }); });
         }
-        // The box shows no caption of its own: the label at its left names it.
-        check->setAccessibleName(QString::fromLatin1(box.caption));
         m_checks[number] = check;
     }
 }
 
 void FanCounterWindow::createButtons()
 {
-    createButton(1, &FanCounterWindow::Command1_Click)
-        ->setAccessibleName(QStringLiteral("Clear all tiles and conditions"));
-    createButton(2, &FanCounterWindow::Command2_Click)
-        ->setAccessibleName(QStringLiteral("Hint on MJ on Suplement tile"));
+    createButton(1, &FanCounterWindow::Command1_Click);
+    createButton(2, &FanCounterWindow::Command2_Click);
 }
 
 void FanCounterWindow::setTabOrder()
@@ -216,7 +263,7 @@ void FanCounterWindow::showLook(int picture, bool selected)
     const QLabel* holder = m_holders[selected ? tile.selectedHolder : tile.normalHolder];
     m_tiles[picture]->setPixmap(holder->pixmap());
     // The name says what the picture shows, so it changes with the look, never apart from it.
-    m_tiles[picture]->setAccessibleName(QString::fromStdString(tileAccessibleName(tile, selected)));
+    m_tiles[picture]->setAccessibleName(translated(tileAccessibleName(tile, selected)));
 }
 
 FanBoxValues FanCounterWindow::boxValues() const
@@ -249,12 +296,9 @@ void FanCounterWindow::fantonen()
 
 QString FanCounterWindow::fanWorkingText() const
 {
-    std::vector<std::string> lines;
+    std::vector<Phrase> lines;
     countFans(selectedTiles(Module1::tilestate), boxValues(), &lines);
-    QStringList joined;
-    for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
-    return joined.join(QLatin1Char('\n'));
+    return translatedLines(lines);
 }
 
 void FanCounterWindow::Form_Load()
@@ -345,7 +389,9 @@ void FanCounterWindow::Check_Click(int /*number*/)
 void FanCounterWindow::CheckMaximum_Click(int number)
 {
     if (m_checks[number]->isChecked())
-        showMessage(maximumMessage, NoIcon);
+        showMessage(tr("Zorvan has no more fingers left to count your fans(YOUR MAXED OUT, WELL "
+                       "DONE)"),
+                    NoIcon);
 }
 
 void FanCounterWindow::Command1_Click()
@@ -364,6 +410,5 @@ void FanCounterWindow::Command1_Click()
 
 void FanCounterWindow::Command2_Click()
 {
-    showMessage(QStringLiteral("This means you also should check the Self Pick checkbox!"),
-                ExclamationIcon);
+    showMessage(tr("This means you also should check the Self Pick checkbox!"), ExclamationIcon);
 }

@@ -32,6 +32,11 @@ public:
     // Each fan counted, one per line, then the total.
     QString fanWorkingText() const;
 
+protected:
+    // A language change translates every caption, and a new design scale places every control
+    // again and redraws the tiles at their new size: the board and the boxes stay as they are.
+    void changeEvent(QEvent* event) override;
+
 private:
     void Form_Load();
     // The click handlers of Picture1 to Picture23, by picture number.
@@ -54,10 +59,14 @@ private:
     template <class Slot> QPushButton* createButton(int number, Slot slot);
     void showLook(int picture, bool selected);
     void takeOverCalculatorColours();
+    void retranslate();
+    void rescale();
+    void drawHolders();
 
     std::array<QLabel*, 22> m_labels{};              // by label number
     std::array<TileLabel*, tileCount + 1> m_tiles{}; // by picture number
     std::array<QLabel*, lastHolder + 1> m_holders{}; // by picture number
     std::array<QCheckBox*, lastCheck + 1> m_checks{};
     std::array<QPushButton*, 3> m_commands{};
+    double m_scale = 1; // the design scale the controls stand at
 };

@@ -353,20 +353,28 @@ std::uint64_t clockSeed()
     return static_cast<std::uint64_t>(std::chrono::nanoseconds(now).count()) & maxSeed;
 }
 
-std::string situationText(const Conditions& conditions)
+Phrase situationText(const Conditions& conditions)
 {
-    std::string text = std::string("Seat wind ") + windName(conditions.seat) +
-                       ", prevailing wind " + windName(conditions.round);
-    text += conditions.selfDrawn ? ", self-picked" : ", won on a discard";
+    // Each clause whole; the clauses are a list.
+    auto say = [](const char* pattern, std::vector<Phrase> args = {}) {
+        return phrase("Hand", pattern, std::move(args));
+    };
+    std::vector<Phrase> clauses{
+        say(QT_TRANSLATE_NOOP("Hand", "Seat wind %1"), {windPhrase(conditions.seat)}),
+        say(QT_TRANSLATE_NOOP("Hand", "prevailing wind %1"), {windPhrase(conditions.round)}),
+        conditions.selfDrawn ? say(QT_TRANSLATE_NOOP("Hand", "self-picked"))
+                             : say(QT_TRANSLATE_NOOP("Hand", "won on a discard"))};
     if (conditions.lastTile)
-        text += ", going out on the last tile";
+        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "going out on the last tile")));
     if (conditions.supplement)
-        text += ", going out on a supplementary tile";
+        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "going out on a supplementary tile")));
     if (conditions.robbingKong)
-        text += ", robbing a kong";
+        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "robbing a kong")));
     if (conditions.noFaTable)
-        text += ", playing a NO FA table";
-    return text + ", table limit " + std::to_string(conditions.tablelimit);
+        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "playing a NO FA table")));
+    clauses.push_back(
+        say(QT_TRANSLATE_NOOP("Hand", "table limit %1"), {plainNumber(conditions.tablelimit)}));
+    return phraseList(std::move(clauses));
 }
 
 } // namespace hand

@@ -37,6 +37,6 @@ std::uint64_t clockSeed();
 
 // The situation in one sentence: "Seat wind South, prevailing wind East, won on a discard,
 // table limit 500".
-std::string situationText(const Conditions& conditions);
+Phrase situationText(const Conditions& conditions);
 
 } // namespace hand

@@ -362,20 +362,37 @@ Reading toReading(const Candidate& candidate)
     return {{candidate.sets.begin(), candidate.sets.end()}, candidate.pair, candidate.winningGroup};
 }
 
-std::string sizeError(int size, int wanted)
+Phrase sizeError(int size, int wanted)
 {
+    // Whole sentences: the number, the noun and what follows agree in every language.
+    static constexpr std::array<std::array<const char*, 4>, 2> sentences{{
+        {QT_TRANSLATE_NOOP("Hand", "1 tile more: a finished hand is 4 sets and a pair, 14 tiles "
+                                   "with a kong counted as 3"),
+         QT_TRANSLATE_NOOP("Hand", "%1 tiles more: a finished hand is 4 sets and a pair, 14 "
+                                   "tiles with a kong counted as 3"),
+         QT_TRANSLATE_NOOP("Hand", "1 tile too many: a finished hand is 4 sets and a pair, 14 "
+                                   "tiles with a kong counted as 3"),
+         QT_TRANSLATE_NOOP("Hand", "%1 tiles too many: a finished hand is 4 sets and a pair, 14 "
+                                   "tiles with a kong counted as 3")},
+        {QT_TRANSLATE_NOOP("Hand", "1 tile more: a waiting hand is 13 tiles, a kong counted as 3"),
+         QT_TRANSLATE_NOOP("Hand",
+                           "%1 tiles more: a waiting hand is 13 tiles, a kong counted as 3"),
+         QT_TRANSLATE_NOOP("Hand",
+                           "1 tile too many: a waiting hand is 13 tiles, a kong counted as 3"),
+         QT_TRANSLATE_NOOP("Hand",
+                           "%1 tiles too many: a waiting hand is 13 tiles, a kong counted as 3")},
+    }};
     const int missing = wanted - size;
     const int n = missing > 0 ? missing : -missing;
-    std::string sentence =
-        std::to_string(n) + (n == 1 ? " tile" : " tiles") + (missing > 0 ? " more" : " too many");
-    if (wanted == 14)
-        return sentence +
-               ": a finished hand is 4 sets and a pair, 14 tiles with a kong counted as 3";
-    return sentence + ": a waiting hand is 13 tiles, a kong counted as 3";
+    const int which = (missing > 0 ? 0 : 2) + (n == 1 ? 0 : 1);
+    return phrase("Hand", sentences[wanted == 14 ? 0 : 1][which], {plainNumber(n)});
 }
 
-const char* const notSetsAndPair =
-    "not 4 sets and a pair: special hands such as seven pairs are not scored";
+Phrase notSetsAndPair()
+{
+    return phrase("Hand", QT_TRANSLATE_NOOP("Hand", "not 4 sets and a pair: special hands such "
+                                                    "as seven pairs are not scored"));
+}
 
 // The faces that finish the hand's concealed part, leaving out those held four times.
 int waitingFaces(const Hand& hand, std::array<Face, faceCount>& faces)
@@ -387,20 +404,21 @@ int waitingFaces(const Hand& hand, std::array<Face, faceCount>& faces)
 }
 
 // Winds come from the front ends as they are; one out of range would index past the board.
-std::string conditionsError(const Conditions& conditions)
+Phrase conditionsError(const Conditions& conditions)
 {
     auto known = [](Wind wind) { return int(wind) >= 0 && int(wind) <= int(Wind::North); };
     if (!known(conditions.seat) || !known(conditions.round))
-        return "a wind is not East, South, West or North";
+        return phrase("Hand",
+                      QT_TRANSLATE_NOOP("Hand", "a wind is not East, South, West or North"));
     return {};
 }
 
 // The hand's first fault, or the empty text: a finished hand has 14 tiles with its winning
 // tile, a waiting one 13 without.
-std::string handError(const Hand& hand, const Conditions& conditions, WinningTile winningTile,
-                      int wanted)
+Phrase handError(const Hand& hand, const Conditions& conditions, WinningTile winningTile,
+                 int wanted)
 {
-    std::string error = conditionsError(conditions);
+    Phrase error = conditionsError(conditions);
     if (error.empty())
         error = detail::checkHand(hand, winningTile);
     if (error.empty() && handSize(hand) != wanted)
@@ -451,7 +469,7 @@ HandResult scoreHand(const Hand& hand, const Conditions& conditions)
                                          first = false;
                                      });
     if (result.readings == 0) {
-        result.error = notSetsAndPair;
+        result.error = notSetsAndPair();
         return result;
     }
     result.reading = toReading(best);

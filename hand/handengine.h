@@ -9,6 +9,7 @@
 
 #include "fancount.h"
 #include "handsheet.h"
+#include "phrase.h"
 
 // A hand written in tiles, read as sets and a pair, and the calculator's sheet and the fan
 // counter's board that it fills. The counting itself is the calculator's and the fan
@@ -28,16 +29,17 @@ inline constexpr int bonusCount = 8;
 
 enum class Wind { East, South, West, North };
 
-// "East", "South", "West", "North".
+// "East", "South", "West", "North"; as a phrase, for the windows to translate.
 const char* windName(Wind wind);
+Phrase windPhrase(Wind wind);
 
 // The notation's spelling of a face ("5p", "7z") and of a bonus tile ("2f", "3y").
 std::string faceText(Face face);
 std::string bonusText(int bonus);
 // As a screen reader says them: "Characters 5", "Dots 5", "Bamboo 5", "East wind",
 // "White dragon", "Red dragon", "Flower 2", "Season 3".
-std::string spokenFace(Face face);
-std::string spokenBonus(int bonus);
+Phrase spokenFace(Face face);
+Phrase spokenBonus(int bonus);
 
 enum class SetKind { Chow, Pong, Kong };
 
@@ -64,14 +66,15 @@ struct Hand {
     friend bool operator==(const Hand&, const Hand&) = default;
 };
 
-// Reads the notation. On bad input `error` holds one sentence naming the fault ("5 tiles of
-// 3m", "[1235m] is not a chow, pong or kong", "no winning tile: write it as +tile") and
-// `hand` is meaningless. A hand without a winning tile is read as well when `winningTile` is
-// Optional (a waiting hand); the tile count is checked by the callers below, not here.
+// Reads the notation. On bad input `error` holds one sentence (English in english(error)) naming
+// the fault ("5 tiles of 3m", "[1235m] is not a chow, pong or kong", "no winning tile: write it as
+// +tile") and `hand` is meaningless. A hand without a winning tile is read as well when
+// `winningTile` is Optional (a waiting hand); the tile count is checked by the callers below, not
+// here.
 enum class WinningTile { Required, Optional, Forbidden };
 struct ParsedHand {
     Hand hand;
-    std::string error;
+    Phrase error;
 };
 ParsedHand parseHand(std::string_view text, WinningTile winningTile = WinningTile::Required);
 
@@ -113,7 +116,7 @@ struct Reading {
 
 // A hand scored. When `error` is not empty nothing else is meaningful.
 struct HandResult {
-    std::string error;
+    Phrase error;
     Hand hand;
     Reading reading;  // the chosen reading: highest count, then most fans, then a fixed order
     int readings = 0; // how many readings there were
@@ -131,9 +134,9 @@ struct HandResult {
     bool maximum = false;  // "All Terminals" or "All Honors": the fan counter's maximum
     bool overflow = false; // the count left the 32-bit range, as the calculator reports it
     // The working, in the calculator's and the fan counter's own words.
-    std::vector<std::string> countWorking;
-    std::vector<std::string> valueWorking;
-    std::vector<std::string> fanWorking;
+    std::vector<Phrase> countWorking;
+    std::vector<Phrase> valueWorking;
+    std::vector<Phrase> fanWorking;
 };
 
 // Reads and scores a finished hand (with its +tile). Never throws on bad input. A hand of the
@@ -160,7 +163,7 @@ struct Wait {
 // face order, each scored on a discard and self-picked with the other conditions as given.
 // A hand that is not ready has no waits and no error.
 struct WaitsResult {
-    std::string error;
+    Phrase error;
     std::vector<Wait> waits;
     bool ready() const { return error.empty() && !waits.empty(); }
 };

@@ -12,9 +12,34 @@ namespace {
 constexpr std::array<const char*, 7> honourImages{"east",  "south", "west", "north",
                                                   "white", "green", "red"};
 
-std::string openOrConcealed(bool open)
+// A tile of a set, named with the set: "%1, exposed pong", by kind, then exposed or concealed.
+constexpr std::array<std::array<const char*, 2>, 3> inSet{{
+    {QT_TRANSLATE_NOOP("Hand", "%1, exposed chow"),
+     QT_TRANSLATE_NOOP("Hand", "%1, concealed chow")},
+    {QT_TRANSLATE_NOOP("Hand", "%1, exposed pong"),
+     QT_TRANSLATE_NOOP("Hand", "%1, concealed pong")},
+    {QT_TRANSLATE_NOOP("Hand", "%1, exposed kong"),
+     QT_TRANSLATE_NOOP("Hand", "%1, concealed kong")},
+}};
+// The winning tile, named with the set it completed.
+constexpr std::array<std::array<const char*, 2>, 3> winningInSet{{
+    {QT_TRANSLATE_NOOP("Hand", "%1, winning tile, exposed chow"),
+     QT_TRANSLATE_NOOP("Hand", "%1, winning tile, concealed chow")},
+    {QT_TRANSLATE_NOOP("Hand", "%1, winning tile, exposed pong"),
+     QT_TRANSLATE_NOOP("Hand", "%1, winning tile, concealed pong")},
+    {QT_TRANSLATE_NOOP("Hand", "%1, winning tile, exposed kong"),
+     QT_TRANSLATE_NOOP("Hand", "%1, winning tile, concealed kong")},
+}};
+
+Phrase named(const char* pattern, Face face)
 {
-    return open ? "exposed" : "concealed";
+    return phrase("Hand", pattern, {spokenFace(face)});
+}
+
+const char* setPattern(const std::array<std::array<const char*, 2>, 3>& patterns, SetKind kind,
+                       bool open)
+{
+    return patterns[static_cast<std::size_t>(kind)][open ? 0 : 1];
 }
 
 } // namespace
@@ -66,28 +91,26 @@ std::string pictureImage(const Picture& picture)
                                                 : faceImage(picture.face);
 }
 
-std::string pictureName(const Hand& hand, const Picture& picture, const Reading* reading)
+Phrase pictureName(const Hand& hand, const Picture& picture, const Reading* reading)
 {
     switch (picture.kind) {
     case Picture::Kind::Concealed:
-        return spokenFace(picture.face) + ", concealed";
+        return named(QT_TRANSLATE_NOOP("Hand", "%1, concealed"), picture.face);
     case Picture::Kind::Declared: {
         const DeclaredSet& set = hand.declared[picture.index];
-        return spokenFace(picture.face) + ", " + openOrConcealed(!set.concealed) + " " +
-               kindName(set.kind);
+        return named(setPattern(inSet, set.kind, !set.concealed), picture.face);
     }
     case Picture::Kind::Bonus:
         return spokenBonus(picture.index);
     case Picture::Kind::Winning:
         break;
     }
-    const std::string name = spokenFace(picture.face) + ", winning tile";
     if (!reading)
-        return name;
+        return named(QT_TRANSLATE_NOOP("Hand", "%1, winning tile"), picture.face);
     if (reading->winningGroup < 0)
-        return name + ", pair";
+        return named(QT_TRANSLATE_NOOP("Hand", "%1, winning tile, pair"), picture.face);
     const ReadSet& set = reading->sets[reading->winningGroup];
-    return name + ", " + openOrConcealed(set.open) + " " + kindName(set.kind);
+    return named(setPattern(winningInSet, set.kind, set.open), picture.face);
 }
 
 } // namespace hand

@@ -28,6 +28,6 @@ std::string pictureImage(const Picture& picture);
 // "Dots 5, concealed", "Red dragon, exposed pong", "Flower 2", "Dots 5, winning tile". With
 // the reading the hand was scored by, the winning tile says what it completed: "Dots 5,
 // winning tile, pair", "Red dragon, winning tile, exposed pong".
-std::string pictureName(const Hand& hand, const Picture& picture, const Reading* reading = nullptr);
+Phrase pictureName(const Hand& hand, const Picture& picture, const Reading* reading = nullptr);
 
 } // namespace hand

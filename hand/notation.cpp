@@ -22,10 +22,20 @@ using detail::suitOf;
 constexpr std::size_t maxTextLength = 200;
 
 constexpr std::array<char, 4> suitLetters{'m', 'p', 's', 'z'};
-constexpr std::array<const char*, 3> suitNames{"Characters", "Dots", "Bamboo"};
-constexpr std::array<const char*, 7> honourNames{"East wind",  "South wind",   "West wind",
-                                                 "North wind", "White dragon", "Green dragon",
-                                                 "Red dragon"};
+constexpr std::array<const char*, 3> suitNames{QT_TRANSLATE_NOOP("Hand", "Characters %1"),
+                                               QT_TRANSLATE_NOOP("Hand", "Dots %1"),
+                                               QT_TRANSLATE_NOOP("Hand", "Bamboo %1")};
+constexpr std::array<const char*, 7> honourNames{
+    QT_TRANSLATE_NOOP("Hand", "East wind"),    QT_TRANSLATE_NOOP("Hand", "South wind"),
+    QT_TRANSLATE_NOOP("Hand", "West wind"),    QT_TRANSLATE_NOOP("Hand", "North wind"),
+    QT_TRANSLATE_NOOP("Hand", "White dragon"), QT_TRANSLATE_NOOP("Hand", "Green dragon"),
+    QT_TRANSLATE_NOOP("Hand", "Red dragon")};
+
+// A sentence of the engine, in the context the windows translate it in.
+Phrase say(const char* pattern, std::vector<Phrase> args = {})
+{
+    return phrase("Hand", pattern, std::move(args));
+}
 
 bool isBlank(char c)
 {
@@ -43,22 +53,24 @@ bool endsGroup(char c)
     return isBlank(c) || c == '[' || c == '(' || c == ']' || c == ')' || c == '+';
 }
 
-std::string quoted(std::string_view text)
+Phrase quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    return plainText("\"" + std::string(text) + "\"");
 }
 
-std::string unknownCharacter(char c)
+Phrase unknownCharacter(char c)
 {
     if (c > ' ' && c < 127)
-        return "unknown character " + quoted(std::string_view(&c, 1));
-    return "unknown character (code " + std::to_string(int(static_cast<unsigned char>(c))) + ")";
+        return say(QT_TRANSLATE_NOOP("Hand", "unknown character %1"),
+                   {quoted(std::string_view(&c, 1))});
+    return say(QT_TRANSLATE_NOOP("Hand", "unknown character (code %1)"),
+               {plainNumber(int(static_cast<unsigned char>(c)))});
 }
 
 // Reads tile text such as "123m4p77z" or "12f", calling `onFace` and `onBonus` per tile; they
 // return an error sentence or the empty text. Returns the first error or the empty text.
 template <class OnFace, class OnBonus>
-std::string readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
+Phrase readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
 {
     std::size_t digitsFrom = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -71,13 +83,15 @@ std::string readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
             return unknownCharacter(c);
         const std::string_view digits = text.substr(digitsFrom, i - digitsFrom);
         if (digits.empty())
-            return quoted(std::string_view(&c, 1)) + " has no digits before it";
+            return say(QT_TRANSLATE_NOOP("Hand", "%1 has no digits before it"),
+                       {quoted(std::string_view(&c, 1))});
         const int highest = suited ? 9 : c == 'z' ? 7 : 4;
         for (const char digit : digits) {
             const int number = digit - '0';
             if (number < 1 || number > highest)
-                return std::string{digit, c} + " is not a tile";
-            std::string error;
+                return say(QT_TRANSLATE_NOOP("Hand", "%1 is not a tile"),
+                           {plainText(std::string{digit, c})});
+            Phrase error;
             if (suited)
                 error = onFace(Face(9 * (c == 'p' ? 1 : c == 's' ? 2 : 0) + number - 1));
             else if (c == 'z')
@@ -90,19 +104,20 @@ std::string readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
         digitsFrom = i + 1;
     }
     if (digitsFrom < text.size())
-        return quoted(text.substr(digitsFrom)) +
-               " has no suit letter: end it with m, p, s, z, f or y";
+        return say(
+            QT_TRANSLATE_NOOP("Hand", "%1 has no suit letter: end it with m, p, s, z, f or y"),
+            {quoted(text.substr(digitsFrom))});
     return {};
 }
 
 // A bracketed group: "[456m]", "[222z]", "[9999s]" exposed, "(1111p)" a concealed kong.
-std::string readDeclared(std::string_view group, Hand& hand)
+Phrase readDeclared(std::string_view group, Hand& hand)
 {
     const bool concealed = group.front() == '(';
     std::array<Face, 4> faces{};
     int count = 0;
     bool fits = true;
-    const std::string error = readTiles(
+    Phrase error = readTiles(
         group.substr(1, group.size() - 2),
         [&](Face face) {
             if (count < int(faces.size()))
@@ -110,11 +125,11 @@ std::string readDeclared(std::string_view group, Hand& hand)
             else
                 fits = false;
             ++count;
-            return std::string();
+            return Phrase();
         },
         [&](int) {
             fits = false;
-            return std::string();
+            return Phrase();
         });
     if (!error.empty())
         return error;
@@ -128,7 +143,8 @@ std::string readDeclared(std::string_view group, Hand& hand)
                                    [&](Face face) { return face == faces[0]; });
     if (concealed) {
         if (!alike || count != 4)
-            return std::string(group) + " is not a kong: ( ) holds a concealed kong";
+            return say(QT_TRANSLATE_NOOP("Hand", "%1 is not a kong: ( ) holds a concealed kong"),
+                       {plainText(std::string(group))});
         hand.declared.push_back({SetKind::Kong, faces[0], true});
         return {};
     }
@@ -141,14 +157,17 @@ std::string readDeclared(std::string_view group, Hand& hand)
         hand.declared.push_back({SetKind::Chow, faces[0], false});
         return {};
     }
-    return std::string(group) + " is not a chow, pong or kong";
+    return say(QT_TRANSLATE_NOOP("Hand", "%1 is not a chow, pong or kong"),
+               {plainText(std::string(group))});
 }
 
 } // namespace
 
 const char* windName(Wind wind)
 {
-    static constexpr std::array<const char*, 4> names{"East", "South", "West", "North"};
+    static constexpr std::array<const char*, 4> names{
+        QT_TRANSLATE_NOOP("Wind", "East"), QT_TRANSLATE_NOOP("Wind", "South"),
+        QT_TRANSLATE_NOOP("Wind", "West"), QT_TRANSLATE_NOOP("Wind", "North")};
     return names[static_cast<int>(wind)];
 }
 
@@ -193,20 +212,27 @@ const char* kindName(SetKind kind)
     return "kong";
 }
 
-std::string spokenFace(Face face)
+Phrase windPhrase(Wind wind)
 {
-    if (face < 0 || face >= faceCount)
-        return "?";
-    if (isHonour(face))
-        return honourNames[face - firstHonour];
-    return std::string(suitNames[suitOf(face)]) + " " + std::to_string(rankOf(face));
+    return phrase("Wind", windName(wind));
 }
 
-std::string spokenBonus(int bonus)
+Phrase spokenFace(Face face)
+{
+    if (face < 0 || face >= faceCount)
+        return plainText("?");
+    if (isHonour(face))
+        return say(honourNames[face - firstHonour]);
+    return say(suitNames[suitOf(face)], {plainNumber(rankOf(face))});
+}
+
+Phrase spokenBonus(int bonus)
 {
     if (bonus < 0 || bonus >= bonusCount)
-        return "?";
-    return std::string(bonus < 4 ? "Flower " : "Season ") + std::to_string(bonus % 4 + 1);
+        return plainText("?");
+    return say(bonus < 4 ? QT_TRANSLATE_NOOP("Hand", "Flower %1")
+                         : QT_TRANSLATE_NOOP("Hand", "Season %1"),
+               {plainNumber(bonus % 4 + 1)});
 }
 
 ParsedHand parseHand(std::string_view text, WinningTile winningTile)
@@ -214,13 +240,16 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
     ParsedHand parsed;
     Hand& hand = parsed.hand;
     if (text.size() > maxTextLength) {
-        parsed.error = "the hand is longer than " + std::to_string(maxTextLength) + " characters";
+        parsed.error = say(QT_TRANSLATE_NOOP("Hand", "the hand is longer than %1 characters"),
+                           {plainNumber(maxTextLength)});
         return parsed;
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (static_cast<unsigned char>(text[i]) >= 0x80) {
-            parsed.error = "character " + std::to_string(i + 1) +
-                           " is not ASCII: write tiles as 123m, 55p, 7z";
+            parsed.error =
+                say(QT_TRANSLATE_NOOP("Hand",
+                                      "character %1 is not ASCII: write tiles as 123m, 55p, 7z"),
+                    {plainNumber(i + 1)});
             return parsed;
         }
     }
@@ -231,13 +260,15 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
                   "a face's count must hold every tile the text can write");
     auto onConcealed = [&hand](Face face) {
         ++hand.concealed[face];
-        return std::string();
+        return Phrase();
     };
     auto onBonus = [&hand](int bonus) {
         if (hand.bonus[bonus])
-            return bonusText(bonus) + " is written twice: each flower and season is there once";
+            return say(QT_TRANSLATE_NOOP(
+                           "Hand", "%1 is written twice: each flower and season is there once"),
+                       {plainText(bonusText(bonus))});
         hand.bonus[bonus] = true;
-        return std::string();
+        return Phrase();
     };
     bool anyTile = false;
     std::size_t i = 0;
@@ -248,8 +279,8 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             continue;
         }
         if (c == ']' || c == ')') {
-            parsed.error = quoted(std::string_view(&c, 1)) + " without an opening " +
-                           quoted(c == ']' ? "[" : "(");
+            parsed.error = say(QT_TRANSLATE_NOOP("Hand", "%1 without an opening %2"),
+                               {quoted(std::string_view(&c, 1)), quoted(c == ']' ? "[" : "(")});
             break;
         }
         std::size_t end = i + 1;
@@ -258,8 +289,9 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
         if (c == '[' || c == '(') {
             const char closer = c == '[' ? ']' : ')';
             if (end == text.size() || text[end] != closer) {
-                parsed.error = std::string(text.substr(i, end - i)) + " has no closing " +
-                               quoted(std::string_view(&closer, 1));
+                parsed.error = say(QT_TRANSLATE_NOOP("Hand", "%1 has no closing %2"),
+                                   {plainText(std::string(text.substr(i, end - i))),
+                                    quoted(std::string_view(&closer, 1))});
                 break;
             }
             ++end;
@@ -267,12 +299,14 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
         } else if (c == '+') {
             const std::string_view tile = text.substr(i + 1, end - i - 1);
             if (hand.winning) {
-                parsed.error = "more than one winning tile: +" + faceText(*hand.winning) +
-                               " and +" + std::string(tile);
+                parsed.error =
+                    say(QT_TRANSLATE_NOOP("Hand", "more than one winning tile: +%1 and +%2"),
+                        {plainText(faceText(*hand.winning)), plainText(std::string(tile))});
                 break;
             }
             if (tile.empty()) {
-                parsed.error = "a + without a tile: write the winning tile as +5p";
+                parsed.error = say(
+                    QT_TRANSLATE_NOOP("Hand", "a + without a tile: write the winning tile as +5p"));
                 break;
             }
             int count = 0;
@@ -283,18 +317,20 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
                 [&](Face read) {
                     face = read;
                     ++count;
-                    return std::string();
+                    return Phrase();
                 },
                 [&](int) {
                     bonus = true;
-                    return std::string();
+                    return Phrase();
                 });
             if (parsed.error.empty() && bonus)
                 parsed.error =
-                    "+" + std::string(tile) + ": a flower or season is not a winning tile";
+                    say(QT_TRANSLATE_NOOP("Hand", "+%1: a flower or season is not a winning tile"),
+                        {plainText(std::string(tile))});
             else if (parsed.error.empty() && count != 1)
-                parsed.error =
-                    "+" + std::string(tile) + " is not one tile: write the winning tile as +5p";
+                parsed.error = say(
+                    QT_TRANSLATE_NOOP("Hand", "+%1 is not one tile: write the winning tile as +5p"),
+                    {plainText(std::string(tile))});
             hand.winning = face;
         } else {
             parsed.error = readTiles(text.substr(i, end - i), onConcealed, onBonus);
@@ -303,7 +339,7 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
         i = end;
     }
     if (parsed.error.empty() && !anyTile)
-        parsed.error = "the hand is empty";
+        parsed.error = say(QT_TRANSLATE_NOOP("Hand", "the hand is empty"));
     if (parsed.error.empty())
         parsed.error = detail::checkHand(hand, winningTile);
     return parsed;
@@ -349,20 +385,21 @@ std::string writeHand(const Hand& hand)
 
 namespace detail {
 
-std::string checkHand(const Hand& hand, WinningTile winningTile)
+Phrase checkHand(const Hand& hand, WinningTile winningTile)
 {
     if (hand.declared.size() > 4)
-        return std::to_string(hand.declared.size()) + " declared sets: a hand has at most 4";
+        return say(QT_TRANSLATE_NOOP("Hand", "%1 declared sets: a hand has at most 4"),
+                   {plainNumber(hand.declared.size())});
     for (const DeclaredSet& set : hand.declared) {
         const bool known = set.kind == SetKind::Chow ? canStartChow(set.first)
                                                      : set.first >= 0 && set.first < faceCount;
         if (!known)
-            return "a declared set is not a chow, pong or kong";
+            return say(QT_TRANSLATE_NOOP("Hand", "a declared set is not a chow, pong or kong"));
         if (set.concealed && set.kind != SetKind::Kong)
-            return "a concealed declared set must be a kong";
+            return say(QT_TRANSLATE_NOOP("Hand", "a concealed declared set must be a kong"));
     }
     if (hand.winning && (*hand.winning < 0 || *hand.winning >= faceCount))
-        return "the winning tile is not a tile";
+        return say(QT_TRANSLATE_NOOP("Hand", "the winning tile is not a tile"));
     std::array<int, faceCount> held{};
     for (Face face = 0; face < faceCount; ++face)
         held[face] = hand.concealed[face];
@@ -374,12 +411,14 @@ std::string checkHand(const Hand& hand, WinningTile winningTile)
         ++held[*hand.winning];
     for (Face face = 0; face < faceCount; ++face) {
         if (held[face] > 4)
-            return std::to_string(held[face]) + " tiles of " + faceText(face);
+            return say(QT_TRANSLATE_NOOP("Hand", "%1 tiles of %2"),
+                       {plainNumber(held[face]), plainText(faceText(face))});
     }
     if (winningTile == WinningTile::Required && !hand.winning)
-        return "no winning tile: write it as +tile";
+        return say(QT_TRANSLATE_NOOP("Hand", "no winning tile: write it as +tile"));
     if (winningTile == WinningTile::Forbidden && hand.winning)
-        return "a waiting hand has no winning tile: leave out +" + faceText(*hand.winning);
+        return say(QT_TRANSLATE_NOOP("Hand", "a waiting hand has no winning tile: leave out +%1"),
+                   {plainText(faceText(*hand.winning))});
     return {};
 }
 

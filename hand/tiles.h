@@ -55,7 +55,7 @@ constexpr bool contains(SetKind kind, Face first, Face face)
 Counts allTiles(const Hand& hand);
 
 // The first fault of a hand whatever its size ("5 tiles of 3m"), or the empty text.
-std::string checkHand(const Hand& hand, WinningTile winningTile);
+Phrase checkHand(const Hand& hand, WinningTile winningTile);
 
 // One split of concealed tiles: the sets in ascending order of their lowest face, pongs
 // before chows of the same face, and the pair. Only chows and pongs: kongs are declared.

@@ -23,6 +23,7 @@
 #include "tileimages.h"
 #include "tilelabel.h"
 #include "tiles.h"
+#include "translated.h"
 #include "twips.h"
 
 using hand::Face;
@@ -69,7 +70,7 @@ QString imageName(Face face)
 
 QString spoken(Face face)
 {
-    return QString::fromStdString(hand::spokenFace(face));
+    return translated(hand::spokenFace(face));
 }
 
 QString notation(Face face)
@@ -82,26 +83,25 @@ bool isEmpty(const hand::Hand& hand)
     return hand == hand::Hand{};
 }
 
-QString worthText(const hand::Worth& worth)
-{
-    return worth.overflow ? QStringLiteral("more than the calculator can count")
-                          : QString::number(worth.value);
-}
-
 // Beneath a wait's picture, where a sentence has no room.
 QString shortWorth(const hand::Worth& worth)
 {
-    return worth.overflow ? QStringLiteral("overflow") : QString::number(worth.value);
+    return worth.overflow ? HandWindow::tr("overflow") : QString::number(worth.value);
 }
 
-QString worthDetail(const QString& how, const hand::Worth& worth)
+// What a wait's tile wins, one way or the other; the fans are a noun phrase of their own.
+QString worthDetail(bool selfDrawn, const hand::Worth& worth)
 {
     const QString fans =
-        worth.maximum ? QStringLiteral("maximum fans") : QStringLiteral("%1 fans").arg(worth.fans);
+        worth.maximum ? HandWindow::tr("maximum fans") : HandWindow::tr("%1 fans").arg(worth.fans);
     if (worth.overflow)
-        return QStringLiteral("%1: worth more than the calculator can count, %2").arg(how, fans);
-    return QStringLiteral("%1: count %2, %3 Zorvan! Points, %4")
-        .arg(how)
+        return (selfDrawn
+                    ? HandWindow::tr("Self-picked: worth more than the calculator can count, %1")
+                    : HandWindow::tr("On a discard: worth more than the calculator can "
+                                     "count, %1"))
+            .arg(fans);
+    return (selfDrawn ? HandWindow::tr("Self-picked: count %1, %2 Zorvan! Points, %3")
+                      : HandWindow::tr("On a discard: count %1, %2 Zorvan! Points, %3"))
         .arg(worth.count)
         .arg(worth.value)
         .arg(fans);
@@ -109,7 +109,7 @@ QString worthDetail(const QString& how, const hand::Worth& worth)
 
 QString noFinishedHand()
 {
-    return QStringLiteral("Needs a finished hand: 4 sets and a pair with its winning tile.");
+    return HandWindow::tr("Needs a finished hand: 4 sets and a pair with its winning tile.");
 }
 
 struct ModeButton {
@@ -122,14 +122,18 @@ struct ModeButton {
 };
 
 constexpr std::array<ModeButton, 6> modeButtons{{
-    {HandWindow::Mode::Tile, "ModeTile", "Tile", firstColumn, 840, firstColumnWidth},
-    {HandWindow::Mode::Chow, "ModeChow", "Chow", firstColumn, 1155, firstColumnWidth},
-    {HandWindow::Mode::Pong, "ModePong", "Pong", firstColumn, 1470, firstColumnWidth},
-    {HandWindow::Mode::Kong, "ModeKong", "Kong", secondColumn, 840, secondColumnWidth},
-    {HandWindow::Mode::ConcealedKong, "ModeConcealedKong", "Concealed kong", secondColumn, 1155,
+    {HandWindow::Mode::Tile, "ModeTile", QT_TRANSLATE_NOOP("HandWindow", "Tile"), firstColumn, 840,
+     firstColumnWidth},
+    {HandWindow::Mode::Chow, "ModeChow", QT_TRANSLATE_NOOP("HandWindow", "Chow"), firstColumn, 1155,
+     firstColumnWidth},
+    {HandWindow::Mode::Pong, "ModePong", QT_TRANSLATE_NOOP("HandWindow", "Pong"), firstColumn, 1470,
+     firstColumnWidth},
+    {HandWindow::Mode::Kong, "ModeKong", QT_TRANSLATE_NOOP("HandWindow", "Kong"), secondColumn, 840,
      secondColumnWidth},
-    {HandWindow::Mode::Winning, "ModeWinning", "Winning tile", secondColumn, 1470,
-     secondColumnWidth},
+    {HandWindow::Mode::ConcealedKong, "ModeConcealedKong",
+     QT_TRANSLATE_NOOP("HandWindow", "Concealed kong"), secondColumn, 1155, secondColumnWidth},
+    {HandWindow::Mode::Winning, "ModeWinning", QT_TRANSLATE_NOOP("HandWindow", "Winning tile"),
+     secondColumn, 1470, secondColumnWidth},
 }};
 
 struct ConditionCheck {
@@ -143,14 +147,16 @@ struct ConditionCheck {
 
 // Row by row, as Tab walks them; the longer captions stand in the wider column.
 constexpr std::array<ConditionCheck, 5> conditionChecks{{
-    {"SelfDrawn", "Self-picked", &hand::Conditions::selfDrawn, firstColumn, 2730, firstColumnWidth},
-    {"SupplementTile", "Supplement tile", &hand::Conditions::supplement, secondColumn, 2730,
-     secondColumnWidth},
-    {"LastTile", "Last tile", &hand::Conditions::lastTile, firstColumn, 3030, firstColumnWidth},
-    {"RobbingKong", "Robbing a kong", &hand::Conditions::robbingKong, secondColumn, 3030,
-     secondColumnWidth},
-    {"NoFaTable", "NO FA table", &hand::Conditions::noFaTable, secondColumn, 3330,
-     secondColumnWidth},
+    {"SelfDrawn", QT_TRANSLATE_NOOP("HandWindow", "Self-picked"), &hand::Conditions::selfDrawn,
+     firstColumn, 2730, firstColumnWidth},
+    {"SupplementTile", QT_TRANSLATE_NOOP("HandWindow", "Supplement tile"),
+     &hand::Conditions::supplement, secondColumn, 2730, secondColumnWidth},
+    {"LastTile", QT_TRANSLATE_NOOP("HandWindow", "Last tile"), &hand::Conditions::lastTile,
+     firstColumn, 3030, firstColumnWidth},
+    {"RobbingKong", QT_TRANSLATE_NOOP("HandWindow", "Robbing a kong"),
+     &hand::Conditions::robbingKong, secondColumn, 3030, secondColumnWidth},
+    {"NoFaTable", QT_TRANSLATE_NOOP("HandWindow", "NO FA table"), &hand::Conditions::noFaTable,
+     secondColumn, 3330, secondColumnWidth},
 }};
 
 } // namespace
@@ -158,7 +164,7 @@ constexpr std::array<ConditionCheck, 5> conditionChecks{{
 HandWindow::HandWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("HandForm"));
-    setWindowTitle(QStringLiteral("Hand from tiles"));
+    m_scale = designScale();
 
     createTextLine();
     createPalette();
@@ -169,8 +175,70 @@ HandWindow::HandWindow(QWidget* parent) : QWidget(parent)
     createButtons();
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
 
-    refresh();
+    retranslate();
     m_text->setFocus();
+}
+
+void HandWindow::retranslate()
+{
+    setWindowTitle(tr("Hand from tiles"));
+    for (const auto& [label, caption] : m_captions)
+        label->setText(translated("HandWindow", caption));
+    m_text->setAccessibleName(tr("Hand in tiles"));
+    m_text->setToolTip(tr("The hand in tiles: 123m 456p 789s 1z [555z] 2f +1z. [ ] an exposed set, "
+                          "( ) a concealed kong, + the winning tile; m characters, p dots, s "
+                          "bamboo, z winds and dragons, f flowers, y seasons."));
+    for (int tile = 0; tile < paletteCount; ++tile) {
+        const bool bonus = tile >= hand::faceCount;
+        const int number = bonus ? tile - hand::faceCount : tile;
+        const QString written =
+            QString::fromStdString(bonus ? hand::bonusText(number) : hand::faceText(number));
+        const QString name =
+            translated(bonus ? hand::spokenBonus(number) : hand::spokenFace(number));
+        m_palette[tile]->setAccessibleName(name);
+        m_palette[tile]->setToolTip(tr("%1 (%2)").arg(name, written));
+    }
+    for (std::size_t i = 0; i < modeButtons.size(); ++i) {
+        QAbstractButton* button = m_modes->button(static_cast<int>(modeButtons[i].mode));
+        button->setText(translated("HandWindow", modeButtons[i].caption));
+        button->setAccessibleDescription(tr("What a click on a palette tile adds"));
+    }
+    const QStringList winds{tr("East"), tr("South"), tr("West"), tr("North")};
+    for (QComboBox* combo : {m_seat, m_round}) {
+        for (int wind = 0; wind < int(winds.size()); ++wind)
+            combo->setItemText(wind, winds[wind]);
+    }
+    m_seat->setAccessibleName(tr("Seat wind"));
+    m_round->setAccessibleName(tr("Prevailing wind"));
+    for (std::size_t i = 0; i < conditionChecks.size(); ++i)
+        m_conditions[i]->setText(translated("HandWindow", conditionChecks[i].caption));
+    m_clear->setText(tr("Clear hand"));
+    m_clear->setToolTip(tr("Takes every tile out of the hand"));
+    m_handArea->setAccessibleName(tr("Your hand"));
+    m_waitsArea->setAccessibleName(tr("Waits"));
+    m_fillCalculator->setText(tr("Fill in the calculator"));
+    m_fillFanCounter->setText(tr("Fill in the fan counter"));
+    refresh();
+}
+
+void HandWindow::rescale()
+{
+    m_scale = designScale();
+    rescaleDesigned(this);
+    drawPalette();
+    resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    refresh();
+}
+
+void HandWindow::drawPalette()
+{
+    for (int tile = 0; tile < paletteCount; ++tile) {
+        const bool bonus = tile >= hand::faceCount;
+        const int number = bonus ? tile - hand::faceCount : tile;
+        m_palette[tile]->setPixmap(tileImage(
+            QString::fromStdString(bonus ? hand::bonusImage(number) : hand::faceImage(number)),
+            false, m_palette[tile]->size(), devicePixelRatioF()));
+    }
 }
 
 void HandWindow::setCalculatorAvailable(bool available)
@@ -183,21 +251,24 @@ void HandWindow::changeEvent(QEvent* event)
 {
     if (enteredTableLimitChanged(*this, *event, m_shownTableLimit))
         runEventHandler([this] { refresh(); });
+    if (event->type() == QEvent::LanguageChange) {
+        runEventHandler([this] {
+            retranslate();
+            if (m_scale != designScale())
+                rescale();
+        });
+    }
     QWidget::changeEvent(event);
 }
 
 void HandWindow::createTextLine()
 {
-    QLabel* caption = createLabel(this, QStringLiteral("HandTextLabel"), QStringLiteral("Hand"),
-                                  twipsRect(120, 165, 840, 255));
+    QLabel* caption =
+        createLabel(this, QStringLiteral("HandTextLabel"), QString(), QRect(120, 165, 840, 255));
+    m_captions.emplace_back(caption, QT_TRANSLATE_NOOP("HandWindow", "Hand"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("HandText"));
-    m_text->setGeometry(twipsRect(960, 120, 7920, 345));
-    m_text->setAccessibleName(QStringLiteral("Hand in tiles"));
-    m_text->setToolTip(QStringLiteral("The hand in tiles: 123m 456p 789s 1z [555z] 2f +1z. "
-                                      "[ ] an exposed set, ( ) a concealed kong, + the winning "
-                                      "tile; m characters, p dots, s bamboo, z winds and dragons, "
-                                      "f flowers, y seasons."));
+    placeInTwips(m_text, QRect(960, 120, 7920, 345));
     caption->setBuddy(m_text);
     connect(m_text, &QLineEdit::textChanged, this,
             [this] { runEventHandler([this] { HandText_Change(); }); });
@@ -217,32 +288,25 @@ void HandWindow::createPalette()
             QString::fromStdString(bonus ? hand::bonusText(number) : hand::faceText(number));
         auto* label = new TileLabel(this);
         label->setObjectName(QStringLiteral("Palette_%1").arg(written));
-        label->setGeometry(
-            twipsRect(left, paletteTop + paletteRowPitch * row, tileWidth, tileHeight));
-        label->setPixmap(tileImage(
-            QString::fromStdString(bonus ? hand::bonusImage(number) : hand::faceImage(number)),
-            false, label->size(), devicePixelRatioF()));
-        const QString name =
-            QString::fromStdString(bonus ? hand::spokenBonus(number) : hand::spokenFace(number));
-        label->setAccessibleName(name);
-        label->setToolTip(QStringLiteral("%1 (%2)").arg(name, written));
+        placeInTwips(label, QRect(left, paletteTop + paletteRowPitch * row, tileWidth, tileHeight));
         connect(label, &TileLabel::clicked, this,
                 [this, tile] { runEventHandler([this, tile] { Palette_Click(tile); }); });
         m_palette.push_back(label);
     }
+    drawPalette();
 }
 
 void HandWindow::createModes()
 {
-    createLabel(
-        this, QStringLiteral("ModeLabel"), QStringLiteral("A click on a tile adds"),
-        twipsRect(firstColumn, paletteTop, secondColumn + secondColumnWidth - firstColumn, 255));
+    m_captions.emplace_back(createLabel(this, QStringLiteral("ModeLabel"), QString(),
+                                        QRect(firstColumn, paletteTop,
+                                              secondColumn + secondColumnWidth - firstColumn, 255)),
+                            QT_TRANSLATE_NOOP("HandWindow", "A click on a tile adds"));
     m_modes = new QButtonGroup(this);
     for (const ModeButton& mode : modeButtons) {
-        auto* button = new QRadioButton(QString::fromLatin1(mode.caption), this);
+        auto* button = new QRadioButton(this);
         button->setObjectName(QLatin1String(mode.name));
-        button->setGeometry(twipsRect(mode.left, mode.top, mode.width, rowHeight));
-        button->setAccessibleDescription(QStringLiteral("What a click on a palette tile adds"));
+        placeInTwips(button, QRect(mode.left, mode.top, mode.width, rowHeight));
         m_modes->addButton(button, static_cast<int>(mode.mode));
     }
     m_modes->button(static_cast<int>(Mode::Tile))->setChecked(true);
@@ -259,28 +323,29 @@ HandWindow::Mode HandWindow::mode() const
 
 void HandWindow::createConditions()
 {
-    const QStringList winds{QStringLiteral("East"), QStringLiteral("South"), QStringLiteral("West"),
-                            QStringLiteral("North")};
-    auto createWind = [this, &winds](const QString& name, const QString& caption, int top) {
-        QLabel* label = createLabel(this, name + QStringLiteral("Label"), caption,
-                                    twipsRect(firstColumn, top + 45, firstColumnWidth, 255));
+    auto createWind = [this](const QString& name, const char* caption, int top) {
+        QLabel* label = createLabel(this, name + QStringLiteral("Label"), QString(),
+                                    QRect(firstColumn, top + 45, firstColumnWidth, 255));
+        m_captions.emplace_back(label, caption);
         auto* combo = new QComboBox(this);
         combo->setObjectName(name);
-        combo->addItems(winds);
-        combo->setGeometry(twipsRect(secondColumn, top, 1440, 345));
-        combo->setAccessibleName(caption);
+        // East, South, West, North; named in the player's language.
+        combo->addItems({QString(), QString(), QString(), QString()});
+        placeInTwips(combo, QRect(secondColumn, top, 1440, 345));
         label->setBuddy(combo);
         connect(combo, &QComboBox::currentIndexChanged, this,
                 [this] { runEventHandler([this] { refresh(); }); });
         return combo;
     };
-    m_seat = createWind(QStringLiteral("SeatWind"), QStringLiteral("Seat wind"), 1890);
-    m_round = createWind(QStringLiteral("RoundWind"), QStringLiteral("Prevailing wind"), 2280);
+    m_seat =
+        createWind(QStringLiteral("SeatWind"), QT_TRANSLATE_NOOP("HandWindow", "Seat wind"), 1890);
+    m_round = createWind(QStringLiteral("RoundWind"),
+                         QT_TRANSLATE_NOOP("HandWindow", "Prevailing wind"), 2280);
 
     for (const ConditionCheck& box : conditionChecks) {
-        auto* check = new QCheckBox(QString::fromLatin1(box.caption), this);
+        auto* check = new QCheckBox(this);
         check->setObjectName(QLatin1String(box.name));
-        check->setGeometry(twipsRect(box.left, box.top, box.width, rowHeight));
+        placeInTwips(check, QRect(box.left, box.top, box.width, rowHeight));
         connect(check, &QCheckBox::toggled, this,
                 [this] { runEventHandler([this] { refresh(); }); });
         m_conditions.push_back(check);
@@ -289,15 +354,14 @@ void HandWindow::createConditions()
 
 void HandWindow::createHandArea()
 {
-    createLabel(this, QStringLiteral("HandLabel"), QStringLiteral("Your hand"),
-                twipsRect(areaLeft, 3720, 4200, 255));
-    m_clear = createCommandButton(this, QStringLiteral("ClearHand"), QStringLiteral("Clear hand"),
-                                  twipsRect(7320, 3645, 1560, 345), [this] { ClearHand_Click(); });
-    m_clear->setToolTip(QStringLiteral("Takes every tile out of the hand"));
+    m_captions.emplace_back(
+        createLabel(this, QStringLiteral("HandLabel"), QString(), QRect(areaLeft, 3720, 4200, 255)),
+        QT_TRANSLATE_NOOP("HandWindow", "Your hand"));
+    m_clear = createCommandButton(this, QStringLiteral("ClearHand"), QString(),
+                                  QRect(7320, 3645, 1560, 345), [this] { ClearHand_Click(); });
     m_handArea = new TileArea(this, QStringLiteral("HandTile"),
                               QRect(areaLeft, handTop, areaWidth, handHeight));
     m_handArea->setObjectName(QStringLiteral("HandTiles"));
-    m_handArea->setAccessibleName(QStringLiteral("Your hand"));
     connect(m_handArea, &TileArea::clicked, this,
             [this](int slot) { runEventHandler([this, slot] { HandTile_Click(slot); }); });
 }
@@ -306,25 +370,24 @@ void HandWindow::createResult()
 {
     auto* result = new ExplainedLabel(this, [this] { return workingText(); });
     result->setObjectName(QStringLiteral("HandResult"));
-    result->setGeometry(twipsRect(areaLeft, resultTop, areaWidth, resultHeight));
+    placeInTwips(result, QRect(areaLeft, resultTop, areaWidth, resultHeight));
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     result->setTextFormat(Qt::PlainText);
     result->setWordWrap(true);
     m_result = result;
     m_waitsArea = new QWidget(this);
     m_waitsArea->setObjectName(QStringLiteral("Waits"));
-    m_waitsArea->setAccessibleName(QStringLiteral("Waits"));
-    m_waitsArea->setGeometry(twipsRect(areaLeft, waitsTop, areaWidth, waitsHeight));
+    placeInTwips(m_waitsArea, QRect(areaLeft, waitsTop, areaWidth, waitsHeight));
 }
 
 void HandWindow::createButtons()
 {
-    m_fillCalculator = createCommandButton(
-        this, QStringLiteral("FillCalculator"), QStringLiteral("Fill in the calculator"),
-        twipsRect(3480, 7200, 2640, 375), [this] { FillCalculator_Click(); });
-    m_fillFanCounter = createCommandButton(
-        this, QStringLiteral("FillFanCounter"), QStringLiteral("Fill in the fan counter"),
-        twipsRect(6240, 7200, 2640, 375), [this] { FillFanCounter_Click(); });
+    m_fillCalculator =
+        createCommandButton(this, QStringLiteral("FillCalculator"), QString(),
+                            QRect(3480, 7200, 2640, 375), [this] { FillCalculator_Click(); });
+    m_fillFanCounter =
+        createCommandButton(this, QStringLiteral("FillFanCounter"), QString(),
+                            QRect(6240, 7200, 2640, 375), [this] { FillFanCounter_Click(); });
 }
 
 hand::Conditions HandWindow::conditions() const
@@ -506,13 +569,12 @@ void HandWindow::showHand()
     for (const std::vector<hand::Picture>& group : hand::pictureGroups(m_hand)) {
         std::vector<TileArea::Tile>& tiles = groups.emplace_back();
         for (const hand::Picture& picture : group) {
-            const QString name =
-                QString::fromStdString(hand::pictureName(m_hand, picture, reading));
+            const QString name = translated(hand::pictureName(m_hand, picture, reading));
             tiles.push_back({QString::fromStdString(hand::pictureImage(picture)),
                              picture.kind == hand::Picture::Kind::Winning, name,
                              picture.kind == hand::Picture::Kind::Declared
-                                 ? name + QStringLiteral("\nA click takes the set out of the hand.")
-                                 : name + QStringLiteral("\nA click takes it out of the hand.")});
+                                 ? tr("%1\nA click takes the set out of the hand.").arg(name)
+                                 : tr("%1\nA click takes it out of the hand.").arg(name)});
             m_handTileMeaning.push_back(picture);
         }
     }
@@ -528,22 +590,31 @@ QString HandWindow::resultText() const
 {
     switch (m_state) {
     case State::Empty:
-        return QStringLiteral("Click the tiles of your hand, or type them: 123m 456p 789s 1z "
-                              "[555z] +1z");
+        return tr("Click the tiles of your hand, or type them: 123m 456p 789s 1z [555z] +1z");
     case State::Refused:
-        return QString::fromStdString(m_error);
+        return translated(m_error);
     case State::NotReady:
-        return QStringLiteral("not ready: no tile makes 4 sets and a pair");
+        return tr("not ready: no tile makes 4 sets and a pair");
     case State::Waiting:
-        return QStringLiteral("Ready: %1 %2. Under each, its Zorvan! Points on a discard, then "
-                              "self-picked; click one to win on it.")
-            .arg(m_waits.waits.size())
-            .arg(m_waits.waits.size() == 1 ? QStringLiteral("tile wins")
-                                           : QStringLiteral("tiles win"));
+        if (m_waits.waits.size() == 1)
+            return tr("Ready: 1 tile wins. Under each, its Zorvan! Points on a discard, then "
+                      "self-picked; click one to win on it.");
+        return tr("Ready: %1 tiles win. Under each, its Zorvan! Points on a discard, then "
+                  "self-picked; click one to win on it.")
+            .arg(m_waits.waits.size());
     case State::Finished:
         break;
     }
 
+    // A set in words, by kind and whether it is exposed: "pong 222z exposed".
+    static constexpr std::array<std::array<const char*, 2>, 3> setWords{{
+        {QT_TRANSLATE_NOOP("HandWindow", "chow %1 exposed"),
+         QT_TRANSLATE_NOOP("HandWindow", "chow %1 concealed")},
+        {QT_TRANSLATE_NOOP("HandWindow", "pong %1 exposed"),
+         QT_TRANSLATE_NOOP("HandWindow", "pong %1 concealed")},
+        {QT_TRANSLATE_NOOP("HandWindow", "kong %1 exposed"),
+         QT_TRANSLATE_NOOP("HandWindow", "kong %1 concealed")},
+    }};
     const hand::Reading& reading = m_scored.reading;
     QStringList sets;
     for (std::size_t i = 0; i < reading.sets.size(); ++i) {
@@ -552,38 +623,44 @@ QString HandWindow::resultText() const
         if (set.declared)
             tiles =
                 set.open ? QStringLiteral("[%1]").arg(tiles) : QStringLiteral("(%1)").arg(tiles);
-        QString text = QStringLiteral("%1 %2 %3")
-                           .arg(QLatin1String(hand::kindName(set.kind)), tiles,
-                                set.open ? QStringLiteral("exposed") : QStringLiteral("concealed"));
+        QString text =
+            translated("HandWindow", setWords[static_cast<std::size_t>(set.kind)][set.open ? 0 : 1])
+                .arg(tiles);
         if (int(i) == reading.winningGroup)
-            text += QStringLiteral(" (won on %1)").arg(notation(*m_scored.hand.winning));
+            text = tr("%1 (won on %2)").arg(text, notation(*m_scored.hand.winning));
         sets << text;
     }
-    QString readingLine = QStringLiteral("Read as %1; pair %2")
-                              .arg(sets.join(QStringLiteral(", ")),
-                                   QString::fromStdString(hand::pairText(reading.pair)));
+    QString pair = QString::fromStdString(hand::pairText(reading.pair));
     if (reading.winningGroup < 0)
-        readingLine += QStringLiteral(" (won on %1)").arg(notation(reading.pair));
-    if (m_scored.readings > 1)
-        readingLine += QStringLiteral(", the best of %1 readings").arg(m_scored.readings);
+        pair = tr("%1 (won on %2)").arg(pair, notation(reading.pair));
+    const QString readingLine =
+        m_scored.readings > 1
+            ? tr("Read as %1; pair %2, the best of %3 readings")
+                  .arg(sets.join(QStringLiteral(", ")), pair)
+                  .arg(m_scored.readings)
+            : tr("Read as %1; pair %2").arg(sets.join(QStringLiteral(", ")), pair);
 
     const std::int32_t limit = conditions().tablelimit;
     const QString limitNote = enteredTableLimit()
-                                  ? QStringLiteral("table limit %1").arg(limit)
-                                  : QStringLiteral("table limit %1: none entered in the "
-                                                   "calculator")
-                                        .arg(limit);
-    const QString fans = m_scored.maximum ? QStringLiteral("fans: maximum")
-                                          : QStringLiteral("%1 fans").arg(m_scored.fans);
+                                  ? tr("table limit %1").arg(limit)
+                                  : tr("table limit %1: none entered in the calculator").arg(limit);
     QString worthLine;
     if (m_scored.overflow)
-        worthLine =
-            QStringLiteral("Your hand is worth more than the calculator can count, %1").arg(fans);
-    else
-        worthLine = QStringLiteral("Your hand is worth %1, Zorvan! Points %2 (%3), %4")
+        worthLine = m_scored.maximum
+                        ? tr("Your hand is worth more than the calculator can count, fans: maximum")
+                        : tr("Your hand is worth more than the calculator can count, %1 fans")
+                              .arg(m_scored.fans);
+    else if (m_scored.maximum)
+        worthLine = tr("Your hand is worth %1, Zorvan! Points %2 (%3), fans: maximum")
                         .arg(m_scored.count)
                         .arg(m_scored.value)
-                        .arg(limitNote, fans);
+                        .arg(limitNote);
+    else
+        worthLine = tr("Your hand is worth %1, Zorvan! Points %2 (%3), %4 fans")
+                        .arg(m_scored.count)
+                        .arg(m_scored.value)
+                        .arg(limitNote)
+                        .arg(m_scored.fans);
     return readingLine + QLatin1Char('\n') + worthLine;
 }
 
@@ -591,9 +668,9 @@ QString HandWindow::workingText() const
 {
     if (m_state != State::Finished)
         return {};
-    return workingSections({{QStringLiteral("Your hand is worth"), &m_scored.countWorking},
+    return workingSections({{tr("Your hand is worth"), &m_scored.countWorking},
                             {QStringLiteral("Zorvan! Points"), &m_scored.valueWorking},
-                            {QStringLiteral("Fans"), &m_scored.fanWorking}});
+                            {tr("Fans"), &m_scored.fanWorking}});
 }
 
 void HandWindow::showWaits()
@@ -610,14 +687,16 @@ void HandWindow::showWaits()
         tile->setObjectName(QStringLiteral("Wait_%1").arg(notation(wait.face)));
         tile->setGeometry(twipsRect(left + (pitch - tileWidth) / 2, 0, tileWidth, tileHeight));
         tile->setPixmap(tileImage(imageName(wait.face), false, tile->size(), devicePixelRatioF()));
-        const QString name =
-            QStringLiteral("%1 wins %2 on a discard, %3 self-picked")
-                .arg(spoken(wait.face), worthText(wait.discard), worthText(wait.selfDrawn));
-        tile->setAccessibleName(name);
-        tile->setToolTip(QStringLiteral("%1\n%2\n%3\nA click makes it the winning tile.")
-                             .arg(spoken(wait.face),
-                                  worthDetail(QStringLiteral("On a discard"), wait.discard),
-                                  worthDetail(QStringLiteral("Self-picked"), wait.selfDrawn)));
+        const QString beyond = tr("more than the calculator can count");
+        const QString discard =
+            wait.discard.overflow ? beyond : QString::number(wait.discard.value);
+        const QString selfDrawn =
+            wait.selfDrawn.overflow ? beyond : QString::number(wait.selfDrawn.value);
+        tile->setAccessibleName(tr("%1 wins %2 on a discard, %3 self-picked")
+                                    .arg(spoken(wait.face), discard, selfDrawn));
+        tile->setToolTip(tr("%1\n%2\n%3\nA click makes it the winning tile.")
+                             .arg(spoken(wait.face), worthDetail(false, wait.discard),
+                                  worthDetail(true, wait.selfDrawn)));
         value->setObjectName(QStringLiteral("WaitValue_%1").arg(notation(wait.face)));
         value->setGeometry(twipsRect(left, tileHeight + waitValueGap, pitch, waitValueHeight));
         value->setText(
@@ -684,14 +763,14 @@ void HandWindow::updateButtons()
 {
     const bool finished = m_state == State::Finished;
     m_fillCalculator->setEnabled(finished && m_calculatorAvailable);
-    m_fillCalculator->setToolTip(
-        !m_calculatorAvailable ? QStringLiteral("The calculator window has been closed.")
-        : finished             ? QStringLiteral("Ticks the calculator's sheet for this hand.")
-                               : noFinishedHand());
+    m_fillCalculator->setToolTip(!m_calculatorAvailable
+                                     ? tr("The calculator window has been closed.")
+                                 : finished ? tr("Ticks the calculator's sheet for this hand.")
+                                            : noFinishedHand());
     m_fillFanCounter->setEnabled(finished);
-    m_fillFanCounter->setToolTip(finished ? QStringLiteral("Clears the fan counter and "
-                                                           "selects this hand's tiles and boxes.")
-                                          : noFinishedHand());
+    m_fillFanCounter->setToolTip(
+        finished ? tr("Clears the fan counter and selects this hand's tiles and boxes.")
+                 : noFinishedHand());
 }
 
 void HandWindow::updateTabOrder()

@@ -46,6 +46,9 @@ signals:
     void fillFanCounterRequested(const TileSelection& tiles, const FanBoxValues& boxes);
 
 protected:
+    // Brings the score up to date with the calculator's table limit when the window comes to
+    // the front; a language change translates every text, and a new design scale places every
+    // control again. The hand, the modes and the conditions stay.
     void changeEvent(QEvent* event) override;
 
 private:
@@ -84,6 +87,9 @@ private:
     QString resultText() const;
     QString workingText() const;
     TileLabel* waitLabel(int slot);
+    void retranslate();
+    void rescale();
+    void drawPalette();
 
     QLineEdit* m_text = nullptr;
     std::vector<TileLabel*> m_palette; // faces 0-33, then the bonus tiles
@@ -105,11 +111,14 @@ private:
 
     hand::Hand m_hand;
     bool m_textReads = true;
-    std::string m_error;
+    Phrase m_error;
     State m_state = State::Empty;
     // The calculator's table limit as the shown score used it: none entered, or the number.
     std::optional<std::int32_t> m_shownTableLimit;
     hand::HandResult m_scored;
     hand::WaitsResult m_waits;
     bool m_calculatorAvailable = true;
+    double m_scale = 1; // the design scale the controls stand at
+    // The captions of the labels made once, by object name, and of the two wind boxes.
+    std::vector<std::pair<QLabel*, const char*>> m_captions;
 };

@@ -19,6 +19,7 @@
 #include "messages.h"
 #include "tilearea.h"
 #include "tilelabel.h"
+#include "translated.h"
 #include "twips.h"
 
 namespace {
@@ -40,7 +41,10 @@ constexpr int clientWidth = verdictLeft + verdictWidth + 120;
 constexpr int clientHeight = verdictTop + verdictHeight + 120;
 
 // In the order of the deal's levels.
-constexpr std::array<const char*, 3> levelNames{"Sets and pair", "With doubles", "Everything"};
+constexpr std::array<const char*, 3> levelNames{
+    QT_TRANSLATE_NOOP("PracticeWindow", "Sets and pair"),
+    QT_TRANSLATE_NOOP("PracticeWindow", "With doubles"),
+    QT_TRANSLATE_NOOP("PracticeWindow", "Everything")};
 
 enum class Typed { Empty, Number, NotANumber };
 
@@ -56,12 +60,6 @@ Typed readAnswer(const QString& text, qint64& value)
     return wholeNumber.match(trimmed).hasMatch() && fits ? Typed::Number : Typed::NotANumber;
 }
 
-QString judged(bool right, const QString& rightText, const QString& wrongText)
-{
-    return right ? QStringLiteral("Right: ") + rightText
-                 : QStringLiteral("Not quite: ") + wrongText;
-}
-
 // Selected and copied with the mouse or the keyboard, and reached by Tab.
 void makeSelectable(QLabel* label)
 {
@@ -69,21 +67,44 @@ void makeSelectable(QLabel* label)
     label->setFocusPolicy(Qt::StrongFocus);
 }
 
-QString fansText(qint64 fans)
-{
-    return fans == 1 ? QStringLiteral("1 fan") : QStringLiteral("%1 fans").arg(fans);
-}
-
 } // namespace
 
 PracticeWindow::PracticeWindow(QWidget* parent) : QWidget(parent), m_seeds(hand::clockSeed())
 {
     setObjectName(QStringLiteral("PracticeForm"));
-    setWindowTitle(QStringLiteral("Practice counting"));
+    m_scale = designScale();
     createControls();
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    retranslate();
     dealNext();
     m_count->setFocus();
+}
+
+void PracticeWindow::retranslate()
+{
+    setWindowTitle(tr("Practice counting"));
+    for (const auto& [control, caption] : m_captions) {
+        const QString text = translated("PracticeWindow", caption);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setText(text);
+    }
+    for (int level = 0; level < int(levelNames.size()); ++level)
+        m_level->setItemText(level, translated("PracticeWindow", levelNames[level]));
+    m_level->setAccessibleName(tr("Level"));
+    m_tiles->setAccessibleName(tr("The hand"));
+    m_notation->setToolTip(tr("The hand in tiles, to paste into the hand window"));
+    m_count->setAccessibleName(tr("Your hand is worth"));
+    m_fans->setAccessibleName(tr("Fans"));
+}
+
+void PracticeWindow::rescale()
+{
+    m_scale = designScale();
+    rescaleDesigned(this);
+    resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    showHand();
 }
 
 void PracticeWindow::reseed(std::uint64_t seed)
@@ -111,16 +132,25 @@ void PracticeWindow::changeEvent(QEvent* event)
 {
     if (enteredTableLimitChanged(*this, *event, m_shownTableLimit))
         runEventHandler([this] { rescore(); });
+    if (event->type() == QEvent::LanguageChange) {
+        runEventHandler([this] {
+            retranslate();
+            if (m_scale != designScale())
+                rescale();
+            m_situation->setText(translated(hand::situationText(conditions())));
+            showHand();
+            m_verdict->setText(m_verdictText ? m_verdictText() : QString());
+            updateStatus();
+        });
+    }
     QWidget::changeEvent(event);
 }
 
-QLineEdit* PracticeWindow::createAnswer(const QString& name, const QString& caption,
-                                        const QRect& geometry, QLabel* buddy)
+QLineEdit* PracticeWindow::createAnswer(const QString& name, const QRect& twips, QLabel* buddy)
 {
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
-    box->setGeometry(geometry);
-    box->setAccessibleName(caption);
+    placeInTwips(box, twips);
     buddy->setBuddy(box);
     connect(box, &QLineEdit::returnPressed, this,
             [this] { runEventHandler([this] { PracticeCheck_Click(); }); });
@@ -129,69 +159,76 @@ QLineEdit* PracticeWindow::createAnswer(const QString& name, const QString& capt
 
 void PracticeWindow::createControls()
 {
-    QLabel* levelCaption =
-        createLabel(this, QStringLiteral("PracticeLevelLabel"), QStringLiteral("Level"),
-                    twipsRect(leftColumn, 165, 720, 255));
+    // A label or button whose caption is set in the player's language.
+    auto captioned = [this](QWidget* control, const char* caption) {
+        m_captions.emplace_back(control, caption);
+        return control;
+    };
+    QLabel* levelCaption = createLabel(this, QStringLiteral("PracticeLevelLabel"), QString(),
+                                       QRect(leftColumn, 165, 720, 255));
+    captioned(levelCaption, QT_TRANSLATE_NOOP("PracticeWindow", "Level"));
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("PracticeLevel"));
-    for (const char* name : levelNames)
-        m_level->addItem(QString::fromLatin1(name));
-    m_level->setGeometry(twipsRect(840, 120, 2160, 345));
-    m_level->setAccessibleName(QStringLiteral("Level"));
+    for (std::size_t level = 0; level < levelNames.size(); ++level)
+        m_level->addItem(QString());
+    placeInTwips(m_level, QRect(840, 120, 2160, 345));
     levelCaption->setBuddy(m_level);
     connect(m_level, &QComboBox::currentIndexChanged, this,
             [this] { runEventHandler([this] { PracticeLevel_Change(); }); });
-    m_tally = createLabel(this, QStringLiteral("PracticeTally"), QString(),
-                          twipsRect(3120, 165, 2520, 255));
+    m_tally =
+        createLabel(this, QStringLiteral("PracticeTally"), QString(), QRect(3120, 165, 2520, 255));
     m_tally->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_situation = createLabel(this, QStringLiteral("PracticeSituation"), QString(),
-                              twipsRect(leftColumn, 570, leftWidth, 690));
+                              QRect(leftColumn, 570, leftWidth, 690));
     m_situation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_situation->setWordWrap(true);
     m_tiles = new TileArea(this, QStringLiteral("PracticeTile"),
                            QRect(leftColumn, tilesTop, leftWidth, tilesHeight));
     m_tiles->setObjectName(QStringLiteral("PracticeTiles"));
-    m_tiles->setAccessibleName(QStringLiteral("The hand"));
     m_notation = createLabel(this, QStringLiteral("PracticeHand"), QString(),
-                             twipsRect(leftColumn, tilesTop + tilesHeight + 60, leftWidth, 255));
+                             QRect(leftColumn, tilesTop + tilesHeight + 60, leftWidth, 255));
     makeSelectable(m_notation);
-    m_notation->setToolTip(QStringLiteral("The hand in tiles, to paste into the hand window"));
 
-    const QString countCaption = QStringLiteral("Your hand is worth");
-    m_count = createAnswer(QStringLiteral("PracticeCount"), countCaption,
-                           twipsRect(1635, answerTop, 900, 345),
-                           createLabel(this, QStringLiteral("PracticeCountLabel"), countCaption,
-                                       twipsRect(leftColumn, answerTop + 45, 1455, 255)));
-    const QString fansCaption = QStringLiteral("Fans");
-    m_fans = createAnswer(QStringLiteral("PracticeFans"), fansCaption,
-                          twipsRect(3195, answerTop, 720, 345),
-                          createLabel(this, QStringLiteral("PracticeFansLabel"), fansCaption,
-                                      twipsRect(2655, answerTop + 45, 480, 255)));
-    m_check = createCommandButton(this, QStringLiteral("PracticeCheck"), QStringLiteral("Check"),
-                                  twipsRect(4080, answerTop - 15, 1560, 375),
+    QLabel* countCaption = createLabel(this, QStringLiteral("PracticeCountLabel"), QString(),
+                                       QRect(leftColumn, answerTop + 45, 1455, 255));
+    captioned(countCaption, QT_TRANSLATE_NOOP("PracticeWindow", "Your hand is worth"));
+    m_count = createAnswer(QStringLiteral("PracticeCount"), QRect(1635, answerTop, 900, 345),
+                           countCaption);
+    QLabel* fansCaption = createLabel(this, QStringLiteral("PracticeFansLabel"), QString(),
+                                      QRect(2655, answerTop + 45, 480, 255));
+    captioned(fansCaption, QT_TRANSLATE_NOOP("PracticeWindow", "Fans"));
+    m_fans =
+        createAnswer(QStringLiteral("PracticeFans"), QRect(3195, answerTop, 720, 345), fansCaption);
+    m_check = createCommandButton(this, QStringLiteral("PracticeCheck"), QString(),
+                                  QRect(4080, answerTop - 15, 1560, 375),
                                   [this] { PracticeCheck_Click(); });
-    m_reveal = createCommandButton(
-        this, QStringLiteral("PracticeReveal"), QStringLiteral("Show the answer"),
-        twipsRect(leftColumn, buttonTop, 2640, 375), [this] { PracticeReveal_Click(); });
-    m_next = createCommandButton(this, QStringLiteral("PracticeNext"), QStringLiteral("Next hand"),
-                                 twipsRect(3000, buttonTop, 2640, 375),
-                                 [this] { PracticeNext_Click(); });
+    captioned(m_check, QT_TRANSLATE_NOOP("PracticeWindow", "Check"));
+    m_reveal = createCommandButton(this, QStringLiteral("PracticeReveal"), QString(),
+                                   QRect(leftColumn, buttonTop, 2640, 375),
+                                   [this] { PracticeReveal_Click(); });
+    captioned(m_reveal, QT_TRANSLATE_NOOP("PracticeWindow", "Show the answer"));
+    m_next =
+        createCommandButton(this, QStringLiteral("PracticeNext"), QString(),
+                            QRect(3000, buttonTop, 2640, 375), [this] { PracticeNext_Click(); });
+    captioned(m_next, QT_TRANSLATE_NOOP("PracticeWindow", "Next hand"));
 
     m_verdict = new ExplainedLabel(this, [this] { return m_verdict->text(); });
     m_verdict->setObjectName(QStringLiteral("PracticeVerdict"));
-    m_verdict->setGeometry(twipsRect(verdictLeft, verdictTop, verdictWidth, verdictHeight));
+    placeInTwips(m_verdict, QRect(verdictLeft, verdictTop, verdictWidth, verdictHeight));
     m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_verdict->setTextFormat(Qt::PlainText);
     m_verdict->setWordWrap(true);
     makeSelectable(m_verdict);
 
-    m_showSheet = createCommandButton(
-        this, QStringLiteral("PracticeShowSheet"), QStringLiteral("Show on the sheet"),
-        twipsRect(leftColumn, fillTop, 2640, 375), [this] { PracticeShowSheet_Click(); });
-    m_showBoard = createCommandButton(
-        this, QStringLiteral("PracticeShowBoard"), QStringLiteral("Show on the fan counter"),
-        twipsRect(3000, fillTop, 2640, 375), [this] { PracticeShowBoard_Click(); });
+    m_showSheet = createCommandButton(this, QStringLiteral("PracticeShowSheet"), QString(),
+                                      QRect(leftColumn, fillTop, 2640, 375),
+                                      [this] { PracticeShowSheet_Click(); });
+    captioned(m_showSheet, QT_TRANSLATE_NOOP("PracticeWindow", "Show on the sheet"));
+    m_showBoard =
+        createCommandButton(this, QStringLiteral("PracticeShowBoard"), QString(),
+                            QRect(3000, fillTop, 2640, 375), [this] { PracticeShowBoard_Click(); });
+    captioned(m_showBoard, QT_TRANSLATE_NOOP("PracticeWindow", "Show on the fan counter"));
 }
 
 hand::Conditions PracticeWindow::conditions() const
@@ -212,7 +249,7 @@ void PracticeWindow::rescore()
     m_shownTableLimit = enteredTableLimit();
     const hand::Conditions now = conditions();
     m_scored = hand::scoreHand(m_deal.hand, now);
-    m_situation->setText(QString::fromStdString(hand::situationText(now)));
+    m_situation->setText(translated(hand::situationText(now)));
     m_notation->setText(QString::fromStdString(hand::writeHand(m_deal.hand)));
     showHand();
     // A verdict on another count would mislead; the tally keeps what it took.
@@ -226,7 +263,7 @@ void PracticeWindow::showHand()
         std::vector<TileArea::Tile>& tiles = groups.emplace_back();
         for (const hand::Picture& picture : group) {
             const QString name =
-                QString::fromStdString(hand::pictureName(m_deal.hand, picture, &m_scored.reading));
+                translated(hand::pictureName(m_deal.hand, picture, &m_scored.reading));
             tiles.push_back({QString::fromStdString(hand::pictureImage(picture)),
                              picture.kind == hand::Picture::Kind::Winning, name, name});
         }
@@ -247,13 +284,14 @@ void PracticeWindow::updateTabOrder()
 
 QString PracticeWindow::working() const
 {
-    return workingSections({{QStringLiteral("Your hand is worth"), &m_scored.countWorking},
-                            {QStringLiteral("Fans"), &m_scored.fanWorking}});
+    return workingSections(
+        {{tr("Your hand is worth"), &m_scored.countWorking}, {tr("Fans"), &m_scored.fanWorking}});
 }
 
-void PracticeWindow::showVerdict(const QString& text)
+void PracticeWindow::showVerdict(std::function<QString()> text)
 {
-    m_verdict->setText(text);
+    m_verdictText = std::move(text);
+    m_verdict->setText(m_verdictText ? m_verdictText() : QString());
     updateStatus();
 }
 
@@ -277,20 +315,17 @@ void PracticeWindow::settle(bool right)
 
 void PracticeWindow::updateStatus()
 {
-    m_tally->setText(
-        QStringLiteral("%1 of %2 right, %3 in a row").arg(m_right).arg(m_hands).arg(m_inARow));
+    m_tally->setText(tr("%1 of %2 right, %3 in a row").arg(m_right).arg(m_hands).arg(m_inARow));
     // The sheet and the fan counter would give the answer away.
-    const QString answerFirst = QStringLiteral("Check your answer or show the answer first.");
+    const QString answerFirst = tr("Check your answer or show the answer first.");
     m_showSheet->setEnabled(m_settled && m_calculatorAvailable);
-    m_showSheet->setToolTip(!m_calculatorAvailable ? QStringLiteral("The calculator window has "
-                                                                    "been closed.")
-                            : m_settled ? QStringLiteral("Ticks the calculator's sheet for this "
-                                                         "hand.")
+    m_showSheet->setToolTip(!m_calculatorAvailable ? tr("The calculator window has been closed.")
+                            : m_settled ? tr("Ticks the calculator's sheet for this hand.")
                                         : answerFirst);
     m_showBoard->setEnabled(m_settled);
-    m_showBoard->setToolTip(m_settled ? QStringLiteral("Clears the fan counter and selects this "
-                                                       "hand's tiles and boxes.")
-                                      : answerFirst);
+    m_showBoard->setToolTip(
+        m_settled ? tr("Clears the fan counter and selects this hand's tiles and boxes.")
+                  : answerFirst);
 }
 
 void PracticeWindow::PracticeLevel_Change()
@@ -304,42 +339,58 @@ void PracticeWindow::PracticeCheck_Click()
     qint64 fans = 0;
     const Typed countTyped = readAnswer(m_count->text(), count);
     const Typed fansTyped = readAnswer(m_fans->text(), fans);
-    QStringList refused;
-    if (countTyped == Typed::NotANumber ||
-        (countTyped == Typed::Empty && fansTyped == Typed::Empty))
-        refused << QStringLiteral("Type the count as a whole number.");
-    if (fansTyped == Typed::NotANumber)
-        refused << QStringLiteral("Type the fans as a whole number.");
-    if (!refused.isEmpty()) {
-        showVerdict(refused.join(QLatin1Char('\n')));
+    const bool refuseCount = countTyped == Typed::NotANumber ||
+                             (countTyped == Typed::Empty && fansTyped == Typed::Empty);
+    const bool refuseFans = fansTyped == Typed::NotANumber;
+    if (refuseCount || refuseFans) {
+        showVerdict([refuseCount, refuseFans] {
+            QStringList refused;
+            if (refuseCount)
+                refused << tr("Type the count as a whole number.");
+            if (refuseFans)
+                refused << tr("Type the fans as a whole number.");
+            return refused.join(QLatin1Char('\n'));
+        });
         return;
     }
 
-    QStringList lines;
-    bool right = true;
-    if (countTyped == Typed::Number) {
-        const bool countRight = !m_scored.overflow && count == m_scored.count;
-        const QString worth = m_scored.overflow
-                                  ? QStringLiteral("more than the calculator can count")
-                                  : QString::number(m_scored.count);
-        lines << judged(countRight, QStringLiteral("the hand is worth %1.").arg(worth),
-                        QStringLiteral("the hand is worth %1, not %2.").arg(worth).arg(count));
-        right = right && countRight;
-    }
-    if (fansTyped == Typed::Number) {
-        const bool fansRight = fans == m_scored.fans;
-        lines << judged(fansRight, fansText(m_scored.fans) + QLatin1Char('.'),
-                        QStringLiteral("%1, not %2.").arg(fansText(m_scored.fans)).arg(fans));
-        right = right && fansRight;
-    }
-    settle(right);
-    showVerdict(lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + working());
+    const bool judgeCount = countTyped == Typed::Number;
+    const bool judgeFans = fansTyped == Typed::Number;
+    const bool countRight = !m_scored.overflow && count == m_scored.count;
+    const bool fansRight = fans == m_scored.fans;
+    settle((!judgeCount || countRight) && (!judgeFans || fansRight));
+    // Each judgement one sentence, right or wrong, in the language shown when it is read.
+    showVerdict([this, judgeCount, judgeFans, countRight, fansRight, count, fans] {
+        QStringList lines;
+        if (judgeCount) {
+            if (m_scored.overflow)
+                lines << (countRight ? tr("Right: the hand is worth more than the calculator can "
+                                          "count.")
+                                     : tr("Not quite: the hand is worth more than the calculator "
+                                          "can count, not %1.")
+                                           .arg(count));
+            else
+                lines << (countRight ? tr("Right: the hand is worth %1.").arg(m_scored.count)
+                                     : tr("Not quite: the hand is worth %1, not %2.")
+                                           .arg(m_scored.count)
+                                           .arg(count));
+        }
+        if (judgeFans) {
+            const bool one = m_scored.fans == 1;
+            if (fansRight)
+                lines << (one ? tr("Right: 1 fan.") : tr("Right: %1 fans.").arg(m_scored.fans));
+            else
+                lines << (one ? tr("Not quite: 1 fan, not %1.").arg(fans)
+                              : tr("Not quite: %1 fans, not %2.").arg(m_scored.fans).arg(fans));
+        }
+        return lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + working();
+    });
 }
 
 void PracticeWindow::PracticeReveal_Click()
 {
     settle(false);
-    showVerdict(working());
+    showVerdict([this] { return working(); });
 }
 
 void PracticeWindow::PracticeNext_Click()

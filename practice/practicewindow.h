@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include <QString>
 #include <QWidget>
@@ -46,6 +49,9 @@ signals:
     void fillFanCounterRequested(const TileSelection& tiles, const FanBoxValues& boxes);
 
 protected:
+    // Brings the score up to date with the calculator's table limit when the window comes to
+    // the front; a language change translates every text, the verdict shown included, and a
+    // new design scale places every control again. The hand, the answers and the tally stay.
     void changeEvent(QEvent* event) override;
 
 private:
@@ -57,20 +63,22 @@ private:
     void PracticeShowBoard_Click();
 
     void createControls();
-    QLineEdit* createAnswer(const QString& name, const QString& caption, const QRect& geometry,
-                            QLabel* buddy);
+    QLineEdit* createAnswer(const QString& name, const QRect& twips, QLabel* buddy);
 
     void dealNext();
     hand::Conditions conditions() const;
     // Counts the hand under the limit in force and shows it, with no answer judged yet.
     void rescore();
     void showHand();
-    void showVerdict(const QString& text);
+    // The verdict, written again whenever the language changes; none when empty.
+    void showVerdict(std::function<QString()> text);
     // The tally takes each hand once.
     void settle(bool right);
     void updateStatus(); // the tally and the fill buttons
     void updateTabOrder();
     QString working() const;
+    void retranslate();
+    void rescale();
 
     QComboBox* m_level = nullptr;
     QLabel* m_tally = nullptr;
@@ -92,6 +100,11 @@ private:
     // The calculator's table limit as the score used it: none entered, or the number.
     std::optional<std::int32_t> m_shownTableLimit;
     bool m_calculatorAvailable = true;
+
+    double m_scale = 1; // the design scale the controls stand at
+    // Writes the verdict shown, in the language the program speaks now.
+    std::function<QString()> m_verdictText;
+    std::vector<std::pair<QWidget*, const char*>> m_captions; // labels and buttons made once
 
     bool m_settled = false; // this hand is in the tally: its answer is out
     int m_hands = 0;

@@ -3,14 +3,18 @@
 # Usage: scripts/install-deps.sh [run|test|bench|windows]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
+# Qt Linguist's tools and their CMake API (lupdate, lrelease: qt6-l10n-tools, qt6-tools-dev) and
+# Qt's own catalogues (qt6-translations-l10n), which the program carries inside it.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 case "${1:-run}" in
 test)
     # The benchmarks, the fuzzers, the checks of the desktop entry, the AppStream metadata
     # and the manual page, dpkg-shlibdeps for the .deb's dependencies, and the desktops' fonts
     # that tst_designscale and tst_handwindow lay the windows out in; python3 for tst_mutate.
+    # The German and Dutch locales tst_language reads numbers under: locales-all.
     packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream groff-base
-        dpkg-dev fonts-noto-core fonts-cantarell fonts-liberation2 python3)
+        dpkg-dev fonts-noto-core fonts-cantarell fonts-liberation2 python3 locales-all)
     ;;
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.

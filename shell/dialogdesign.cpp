@@ -1,23 +1,29 @@
 #include "dialogdesign.h"
 
+#include "phrase.h"
+
 namespace {
 
 // Credits. The makers are invented.
-constexpr const char* creditsText = "This calculator was made by:\n"
+constexpr const char* creditsText =
+    QT_TRANSLATE_NOOP("InfoDialog", "This calculator was made by:\n"
                                     "    Zephyra, aka \"Red Dragon\"\n"
                                     "and\n"
-                                    "    Quillon, aka \"Bamboo Wind\"\n";
+                                    "    Quillon, aka \"Bamboo Wind\"\n");
 
 // Appreciation. The address is invented and belongs to nobody.
-constexpr const char* appreciationText = "Thanks for using our calculator!\n"
-                                         "If you like it, send us a postcard,\n"
-                                         "preferably of your town or\n"
-                                         "country to:\n"
-                                         "    Zephyra & Quillon\n"
-                                         "    1 Nowhere Lane\n"
-                                         "    Fictionville, Noland\n";
+constexpr const char* appreciationText =
+    QT_TRANSLATE_NOOP("InfoDialog", "Thanks for using our calculator!\n"
+                                    "If you like it, send us a postcard,\n"
+                                    "preferably of your town or\n"
+                                    "country to:\n"
+                                    "    Zephyra & Quillon\n"
+                                    "    1 Nowhere Lane\n"
+                                    "    Fictionville, Noland\n");
 
-constexpr const char* historyText =
+constexpr const char* historyText = QT_TRANSLATE_NOOP(
+    "InfoDialog",
+
     "It all began at a kitchen table where we played our first games of\n"
     "Mah-Jongg with a borrowed set and a rule book nobody fully understood.\n"
     "Later we moved to the online tables of Zorvan, where we play most nights.\n"
@@ -33,10 +39,12 @@ constexpr const char* historyText =
     "of your hand, and it shows how many fans the hand is worth.\n"
     "With it you can check your fans before declaring them,\n"
     "and newcomers can learn fan counting while they play.\n"
-    "We hope you enjoy the game as much as we do!\n";
+    "We hope you enjoy the game as much as we do!\n");
 
 // The glossary and the fan rules are shown exactly as written, trailing blanks and all.
-constexpr const char* glossaryText =
+constexpr const char* glossaryText = QT_TRANSLATE_NOOP(
+    "InfoDialog",
+
     "Chow: Sequential run of 3 tiles in the same suit \n"
     "Honors: Dragons and Winds \n"
     "KFC: Kentucky Fried Chicken (anything you like... no rules!!!)\n"
@@ -50,40 +58,42 @@ constexpr const char* glossaryText =
     "Steal a Kong: Someone kongs a tile and you can mah jongg with this tile\n"
     "Supplemental Self Pick: Drawing any flower/season or melding a kong and the next tile "
     "drawn is mj for you \n"
-    "Terminals : One's and Nine's \n";
+    "Terminals : One's and Nine's \n");
 
 constexpr const char* fanRulesText =
-    "Semi Pure = 3 Fans     These are what we call standard 3 fans\n"
-    "4 Pongs/Kong and a pair = 3 Fans  These are what we call standard 3 fans\n"
-    "\n"
-    "Flower/Season Kong = 1 fan\n"
-    "Going out on Supplemental tile = 1 Fans \n"
-    "All Terminals and Honors = 1 Fan\n"
-    "4 Chows = 1 Fan\n"
-    "Pong/Kong Dragon = 1 Fan\n"
-    "Pong/Kong Prevailing Wind = 1 Fan\n"
-    "Pong/Kong Seat Wind = 1 Fan\n"
-    "Self Pick = 1 Fan\n"
-    "No Flowers and Seasons = 1 Fan\n"
-    "Seat Flower or Season = 1 Fan\n"
-    "Steal a Kong = 1 Fan\n"
-    "Last Tile = 1 Fan \n"
-    "\n"
-    "Pure = 6 Fans\n"
-    "All Honors = Maximum Fan\n"
-    "All Terminals = Maximum Fan\n"
-    " \n"
-    "All Fans Are Added Together!!!\n";
+    QT_TRANSLATE_NOOP("InfoDialog",
+
+                      "Semi Pure = 3 Fans     These are what we call standard 3 fans\n"
+                      "4 Pongs/Kong and a pair = 3 Fans  These are what we call standard 3 fans\n"
+                      "\n"
+                      "Flower/Season Kong = 1 fan\n"
+                      "Going out on Supplemental tile = 1 Fans \n"
+                      "All Terminals and Honors = 1 Fan\n"
+                      "4 Chows = 1 Fan\n"
+                      "Pong/Kong Dragon = 1 Fan\n"
+                      "Pong/Kong Prevailing Wind = 1 Fan\n"
+                      "Pong/Kong Seat Wind = 1 Fan\n"
+                      "Self Pick = 1 Fan\n"
+                      "No Flowers and Seasons = 1 Fan\n"
+                      "Seat Flower or Season = 1 Fan\n"
+                      "Steal a Kong = 1 Fan\n"
+                      "Last Tile = 1 Fan \n"
+                      "\n"
+                      "Pure = 6 Fans\n"
+                      "All Honors = Maximum Fan\n"
+                      "All Terminals = Maximum Fan\n"
+                      " \n"
+                      "All Fans Are Added Together!!!\n");
 
 } // namespace
 
 // clang-format off
 const std::array<DialogDesign, 5> dialogDesigns{{
     // name     caption        client       Text1 left, top, width, height   read-only  text
-    {"Form2", "Who made it",  3120, 1635,  120, 120, 2775, 1335,  true,  creditsText},
-    {"Form4", "Thank us",     3315, 2280,  240, 240, 2775, 1815,  true,  appreciationText},
-    {"Form5", "Why ?",        8730, 3855,  120, 120, 8415, 3495,  true,  historyText},
-    {"Form6", "Defenitions",  6450, 3210,  120, 120, 6135, 2895,  true,  glossaryText},
-    {"Form7", "FanCounting",  5850, 4560,  120, 120, 5535, 4215,  false, fanRulesText},
+    {"Form2", QT_TRANSLATE_NOOP("InfoDialog", "Who made it"),  3120, 1635,  120, 120, 2775, 1335,  true,  creditsText},
+    {"Form4", QT_TRANSLATE_NOOP("InfoDialog", "Thank us"),     3315, 2280,  240, 240, 2775, 1815,  true,  appreciationText},
+    {"Form5", QT_TRANSLATE_NOOP("InfoDialog", "Why ?"),        8730, 3855,  120, 120, 8415, 3495,  true,  historyText},
+    {"Form6", QT_TRANSLATE_NOOP("InfoDialog", "Defenitions"),  6450, 3210,  120, 120, 6135, 2895,  true,  glossaryText},
+    {"Form7", QT_TRANSLATE_NOOP("InfoDialog", "FanCounting"),  5850, 4560,  120, 120, 5535, 4215,  false, fanRulesText},
 }};
 // clang-format on

@@ -6,7 +6,7 @@
 // places are in twips, measured from the top-left corner of the client area.
 struct DialogDesign {
     const char* name;
-    const char* caption;
+    const char* caption; // the caption and the text are translated in the context "InfoDialog"
     int clientWidth;
     int clientHeight;
     int textLeft;

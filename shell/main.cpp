@@ -1,12 +1,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QPointer>
 
 #include "afterfirstpaint.h"
 #include "applicationicon.h"
 #include "applicationstyle.h"
 #include "calculatorwindow.h"
+#include "language.h"
 #include "shell.h"
 #include "startupprobe.h"
 #include "twips.h"
@@ -27,8 +29,13 @@ int main(int argc, char* argv[])
     // The platform's style (or the one -style or QT_STYLE_OVERRIDE asks for), in place before
     // anything asks for a style.
     QApplication::setStyle(new ApplicationStyle);
-    // Every window draws its design at the scale at which the system font's captions fit.
-    setDesignScale(designScaleFor(QApplication::font()));
+    // The one setting the program keeps, the language: ~/.config/zorvan/zorvan-calculator.conf
+    // on Linux, HKEY_CURRENT_USER\Software\zorvan\zorvan-calculator on Windows.
+    QCoreApplication::setOrganizationName(QStringLiteral("zorvan"));
+    QCoreApplication::setApplicationName(QStringLiteral("zorvan-calculator"));
+    // The chosen language, else the desktop's. Every window draws its design at the scale at
+    // which the system font's captions fit in that language.
+    applyLanguage(chooseLanguage(storedLanguage(), QLocale::system().uiLanguages()));
 
     // The load handler runs as the window is created; the focus starts in the table limit.
     QPointer<CalculatorWindow> calculator = new CalculatorWindow;

@@ -1,6 +1,8 @@
 #include "shell.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -9,8 +11,10 @@
 #include "fancounterwindow.h"
 #include "handwindow.h"
 #include "infodialog.h"
+#include "language.h"
 #include "messages.h"
 #include "practicewindow.h"
+#include "translated.h"
 
 Shell::Shell(CalculatorWindow* calculator, QObject* parent)
     : QObject(parent), m_calculator(calculator)
@@ -63,21 +67,23 @@ PracticeWindow* Shell::createPracticeWindow()
     return passFillsOn(new PracticeWindow);
 }
 
-QMenu* Shell::createMenu(QWidget* parent, const QString& name, const QString& title)
+QMenu* Shell::createMenu(QWidget* parent, const QString& name, const char* title)
 {
-    auto* menu = new QMenu(title, parent);
+    auto* menu = new QMenu(translated("Shell", title), parent);
     menu->setObjectName(name);
     menu->menuAction()->setMenuRole(QAction::NoRole);
+    m_menuTitles.emplace_back(menu, title);
     return menu;
 }
 
-QAction* Shell::createItem(QMenu* menu, const QString& name, const QString& caption,
+QAction* Shell::createItem(QMenu* menu, const QString& name, const char* caption,
                            void (Shell::*handler)())
 {
     auto* item = new QAction(menu);
     item->setObjectName(name);
     // setText would read an '&' as an access key marker; the captions have none of their own.
-    item->setText(caption);
+    item->setText(translated("Shell", caption));
+    m_itemCaptions.emplace_back(item, caption);
     // Stays where it is on every platform (macOS moves "About"-like items elsewhere).
     item->setMenuRole(QAction::NoRole);
     menu->addAction(item);
@@ -91,38 +97,99 @@ void Shell::createMenuBar()
     auto* bar = new QMenuBar(m_calculator);
     bar->setObjectName(QStringLiteral("MenuBar"));
 
-    QMenu* fancounting =
-        createMenu(bar, QStringLiteral("FancountingMenu"), QStringLiteral("Fancounting"));
+    QMenu* fancounting = createMenu(bar, QStringLiteral("FancountingMenu"),
+                                    QT_TRANSLATE_NOOP("Shell", "Fancounting"));
     createItem(fancounting, QStringLiteral("WhatgivesMenu"),
-               QStringLiteral("What gives you a fan (text)"), &Shell::WhatgivesMenu_Click);
-    createItem(fancounting, QStringLiteral("FancalculatorMenu"), QStringLiteral("Fancalculator"),
-               &Shell::FancalculatorMenu_Click);
+               QT_TRANSLATE_NOOP("Shell", "What gives you a fan (text)"),
+               &Shell::WhatgivesMenu_Click);
+    createItem(fancounting, QStringLiteral("FancalculatorMenu"),
+               QT_TRANSLATE_NOOP("Shell", "Fancalculator"), &Shell::FancalculatorMenu_Click);
     bar->addMenu(fancounting);
 
-    QMenu* handMenu = createMenu(bar, QStringLiteral("HandMenu"), QStringLiteral("Hand"));
+    QMenu* handMenu =
+        createMenu(bar, QStringLiteral("HandMenu"), QT_TRANSLATE_NOOP("Shell", "Hand"));
     createItem(handMenu, QStringLiteral("HandFromTilesMenu"),
-               QStringLiteral("Enter a hand from tiles"), &Shell::HandFromTilesMenu_Click);
-    createItem(handMenu, QStringLiteral("PracticeMenu"), QStringLiteral("Practice counting"),
-               &Shell::PracticeMenu_Click);
+               QT_TRANSLATE_NOOP("Shell", "Enter a hand from tiles"),
+               &Shell::HandFromTilesMenu_Click);
+    createItem(handMenu, QStringLiteral("PracticeMenu"),
+               QT_TRANSLATE_NOOP("Shell", "Practice counting"), &Shell::PracticeMenu_Click);
     bar->addMenu(handMenu);
 
-    QMenu* help = createMenu(bar, QStringLiteral("MenuHelp"), QStringLiteral("Help"));
-    QMenu* about = createMenu(help, QStringLiteral("MenuAbout"), QStringLiteral("About"));
-    createItem(about, QStringLiteral("Menuwho"), QStringLiteral("Who made it"),
+    QMenu* help = createMenu(bar, QStringLiteral("MenuHelp"), QT_TRANSLATE_NOOP("Shell", "Help"));
+    QMenu* about =
+        createMenu(help, QStringLiteral("MenuAbout"), QT_TRANSLATE_NOOP("Shell", "About"));
+    createItem(about, QStringLiteral("Menuwho"), QT_TRANSLATE_NOOP("Shell", "Who made it"),
                &Shell::Menuwho_Click);
-    createItem(about, QStringLiteral("MenuWhy"), QStringLiteral("Why did we make it"),
+    createItem(about, QStringLiteral("MenuWhy"), QT_TRANSLATE_NOOP("Shell", "Why did we make it"),
                &Shell::MenuWhy_Click);
-    createItem(about, QStringLiteral("thankusmenu"), QStringLiteral("Show your appreciation"),
-               &Shell::thankusmenu_Click);
+    createItem(about, QStringLiteral("thankusmenu"),
+               QT_TRANSLATE_NOOP("Shell", "Show your appreciation"), &Shell::thankusmenu_Click);
     help->addMenu(about);
-    createItem(help, QStringLiteral("Howmenu"), QStringLiteral("How does it work"),
+    createItem(help, QStringLiteral("Howmenu"), QT_TRANSLATE_NOOP("Shell", "How does it work"),
                &Shell::Howmenu_Click);
-    createItem(help, QStringLiteral("DefinitionsMenu"), QStringLiteral("Definitions"),
+    createItem(help, QStringLiteral("DefinitionsMenu"), QT_TRANSLATE_NOOP("Shell", "Definitions"),
                &Shell::DefinitionsMenu_Click);
     bar->addMenu(help);
 
+    createLanguageMenu(bar);
+
+    bar->installEventFilter(this);
     m_calculator->setMenuBar(bar);
     m_calculator->fitClientArea();
+}
+
+void Shell::createLanguageMenu(QMenuBar* bar)
+{
+    // Last, after Help: each language named in its own words, the one in use ticked.
+    QMenu* menu =
+        createMenu(bar, QStringLiteral("LanguageMenu"), QT_TRANSLATE_NOOP("Shell", "Language"));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const Language& language : languages) {
+        const QString code = QLatin1String(language.code);
+        auto* item = new QAction(QString::fromUtf8(language.nativeName), menu);
+        item->setObjectName(QStringLiteral("Language_") + code);
+        item->setMenuRole(QAction::NoRole);
+        item->setCheckable(true);
+        item->setChecked(code == currentLanguage());
+        item->setData(code);
+        group->addAction(item);
+        menu->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, code] { runEventHandler([this, code] { Language_Click(code); }); });
+        m_languageItems.emplace_back(item);
+    }
+    bar->addMenu(menu);
+}
+
+bool Shell::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateMenus();
+    return QObject::eventFilter(watched, event);
+}
+
+void Shell::retranslateMenus()
+{
+    for (const auto& [menu, title] : m_menuTitles) {
+        if (menu)
+            menu->setTitle(translated("Shell", title));
+    }
+    for (const auto& [item, caption] : m_itemCaptions) {
+        if (item)
+            item->setText(translated("Shell", caption));
+    }
+    for (const QPointer<QAction>& item : m_languageItems) {
+        if (item)
+            item->setChecked(item->data().toString() == currentLanguage());
+    }
+}
+
+void Shell::Language_Click(const QString& code)
+{
+    // The choice outlasts the run and overrides the desktop's language, English included.
+    storeLanguage(code);
+    applyLanguage(code);
 }
 
 void Shell::WhatgivesMenu_Click()
@@ -152,9 +219,9 @@ void Shell::thankusmenu_Click()
 
 void Shell::Howmenu_Click()
 {
-    showMessage(QStringLiteral("For the Calculator fill in TableLimit-for the FanCounter click "
-                               "seat and prevailing wind before clicking other boxes"),
-                InformationIcon, QStringLiteral("Check This!"));
+    showMessage(tr("For the Calculator fill in TableLimit-for the FanCounter click seat and "
+                   "prevailing wind before clicking other boxes"),
+                InformationIcon, tr("Check This!"));
 }
 
 void Shell::DefinitionsMenu_Click()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -11,6 +14,7 @@ class HandWindow;
 class PracticeWindow;
 class QAction;
 class QMenu;
+class QMenuBar;
 
 // The application around the calculator window: its menu bar, the windows the menu opens
 // (one instance each) and the how-to message.
@@ -24,6 +28,10 @@ public:
 
     WindowRegistry& windows() { return m_windows; }
 
+protected:
+    // Follows a language change of the menu bar: every menu and item in the new language.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void WhatgivesMenu_Click();
     void FancalculatorMenu_Click();
@@ -34,6 +42,7 @@ private:
     void DefinitionsMenu_Click();
     void HandFromTilesMenu_Click();
     void PracticeMenu_Click();
+    void Language_Click(const QString& code);
 
     void registerWindows();
     HandWindow* createHandWindow();
@@ -42,10 +51,16 @@ private:
     // working windows.
     template <class Window> Window* passFillsOn(Window* window);
     void createMenuBar();
-    QMenu* createMenu(QWidget* parent, const QString& name, const QString& title);
-    QAction* createItem(QMenu* menu, const QString& name, const QString& caption,
+    QMenu* createMenu(QWidget* parent, const QString& name, const char* title);
+    QAction* createItem(QMenu* menu, const QString& name, const char* caption,
                         void (Shell::*handler)());
+    void createLanguageMenu(QMenuBar* bar);
+    void retranslateMenus();
 
     QPointer<CalculatorWindow> m_calculator;
     WindowRegistry m_windows;
+    // Each menu and item with its English caption, translated in the context "Shell".
+    std::vector<std::pair<QPointer<QMenu>, const char*>> m_menuTitles;
+    std::vector<std::pair<QPointer<QAction>, const char*>> m_itemCaptions;
+    std::vector<QPointer<QAction>> m_languageItems;
 };

@@ -15,6 +15,11 @@ QString text(const std::string& line)
     return QString::fromStdString(line);
 }
 
+QString text(const Phrase& phrase)
+{
+    return text(english(phrase));
+}
+
 bool holdsKong(const hand::Hand& hand)
 {
     for (const hand::DeclaredSet& set : hand.declared) {

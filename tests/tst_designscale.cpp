@@ -21,6 +21,7 @@
 #include "dialogdesign.h"
 #include "fancounterwindow.h"
 #include "infodialog.h"
+#include "language.h"
 #include "module1.h"
 #include "practicewindow.h"
 #include "twips.h"
@@ -195,6 +196,7 @@ void TestDesignScale::initTestCase()
 
 void TestDesignScale::cleanup()
 {
+    applyLanguage(QStringLiteral("en"));
     QApplication::setFont(m_systemFont);
     setDesignScale(1);
 }
@@ -203,24 +205,32 @@ void TestDesignScale::everyCaptionFits_data()
 {
     QTest::addColumn<QFont>("font");
     QTest::addColumn<bool>("designSize");
-    for (const FontCase& fontCase : fontCases) {
-        QFont font = m_systemFont;
-        QString name = QStringLiteral("system default (%1 %2 pt)")
-                           .arg(QFontInfo(font).family())
-                           .arg(font.pointSizeF());
-        if (fontCase.family) {
-            font = QFont(QString::fromLatin1(fontCase.family));
-            font.setPointSizeF(fontCase.points);
-            name = QStringLiteral("%1 %2").arg(font.family()).arg(fontCase.points);
+    QTest::addColumn<QString>("language");
+    // Every font in every language: German captions are longer, and the scale grows for them.
+    for (const Language& language : languages)
+        for (const FontCase& fontCase : fontCases) {
+            QFont font = m_systemFont;
+            QString name = QStringLiteral("system default (%1 %2 pt)")
+                               .arg(QFontInfo(font).family())
+                               .arg(font.pointSizeF());
+            if (fontCase.family) {
+                font = QFont(QString::fromLatin1(fontCase.family));
+                font.setPointSizeF(fontCase.points);
+                name = QStringLiteral("%1 %2").arg(font.family()).arg(fontCase.points);
+            }
+            // Only English is the design's own: the others may need a larger scale.
+            const QString code = QLatin1String(language.code);
+            QTest::newRow(qPrintable(code + ", " + name))
+                << font << (fontCase.designSize && code == QLatin1String("en")) << code;
         }
-        QTest::newRow(qPrintable(name)) << font << fontCase.designSize;
-    }
 }
 
 void TestDesignScale::everyCaptionFits()
 {
     QFETCH(QFont, font);
     QFETCH(bool, designSize);
+    QFETCH(QString, language);
+    applyLanguage(language);
     // Missing fonts would quietly be replaced by others: no skipping, say what to install.
     QVERIFY2(font == m_systemFont || QFontInfo(font).family() == font.family(),
              qPrintable(QStringLiteral("The font family \"%1\" is not installed: "

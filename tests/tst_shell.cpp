@@ -302,8 +302,8 @@ void TestShell::menus()
     QStringList barMenus;
     for (QAction* action : bar->actions())
         barMenus << (action->menu() ? action->menu()->objectName() : action->objectName());
-    // The two menus of the design, and the hand window's between them.
-    QCOMPARE(barMenus, (QStringList{"FancountingMenu", "HandMenu", "MenuHelp"}));
+    // The two menus of the design, the hand window's between them and the languages last.
+    QCOMPARE(barMenus, (QStringList{"FancountingMenu", "HandMenu", "MenuHelp", "LanguageMenu"}));
 
     auto* found = m_calculator->findChild<QMenu*>(menu);
     QVERIFY(found);
@@ -331,7 +331,8 @@ void TestShell::menus()
 
 void TestShell::parentItemsOpenNothing()
 {
-    for (const char* menu : {"FancountingMenu", "HandMenu", "MenuHelp", "MenuAbout"})
+    for (const char* menu :
+         {"FancountingMenu", "HandMenu", "MenuHelp", "MenuAbout", "LanguageMenu"})
         m_calculator->findChild<QMenu*>(menu)->menuAction()->trigger();
     QCOMPARE(visibleWindowNames(), QStringList{"Form1"});
     QCOMPARE(m_catcher->count(), 0);

@@ -25,10 +25,11 @@ using BoxList = QList<int>;
 
 namespace {
 
-QStringList toQt(const std::vector<std::string>& lines)
+// The working as the command line and an English window read it.
+QStringList toQt(const std::vector<Phrase>& phrases)
 {
     QStringList list;
-    for (const auto& line : lines)
+    for (const std::string& line : english(phrases))
         list << QString::fromStdString(line);
     return list;
 }
@@ -291,7 +292,7 @@ void TestWorking::fanWorking()
     FanBoxValues boxes{};
     for (int check : checks)
         boxes[check] = 1;
-    std::vector<std::string> working;
+    std::vector<Phrase> working;
     const int total = countFans(selected, boxes, &working);
     QCOMPARE(toQt(working), lines);
     QCOMPARE(lastFigure(lines.join('\n')), total);
@@ -307,14 +308,14 @@ void TestWorking::randomBoardsEndOnTheTotal()
         FanBoxValues boxes{};
         for (int check = 1; check <= 11; ++check)
             boxes[check] = random.bounded(2);
-        std::vector<std::string> working;
+        std::vector<Phrase> working;
         const int total = countFans(selected, boxes, &working);
         QCOMPARE(total, countFans(selected, boxes));
         QCOMPARE(lastFigure(toQt(working).join('\n')), total);
         // Each listed fan adds up to the total.
         int sum = 0;
         for (std::size_t i = 0; i + 1 < working.size(); ++i)
-            sum += std::stoi(working[i]);
+            sum += std::stoi(english(working[i]));
         QCOMPARE(sum, total);
     }
 }

@@ -129,6 +129,8 @@ private slots:
     void dealtFromTheClock();
     void program_data();
     void program();
+    void sameBytesInEveryLocale_data();
+    void sameBytesInEveryLocale();
 };
 
 void TestZorvanHand::badInput_data()
@@ -783,6 +785,43 @@ void TestZorvanHand::program()
     QCOMPARE(process.exitCode(), status);
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), out);
     QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err);
+}
+
+void TestZorvanHand::sameBytesInEveryLocale_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("text") << QStringList{
+        "--seat", "S", "--limit", "1000", "--self-drawn", "222m 888p 777z 9s [111z] 1f 3y +9s"};
+    QTest::newRow("json") << QStringList{"--json", "123m 456p 789s 22z 55z +5z"};
+    QTest::newRow("waits") << QStringList{"--waits", "[123m] [456p] [789s] 22z 55z"};
+    QTest::newRow("refused") << QStringList{"123m 4444m 5m +5m"};
+    QTest::newRow("deal") << QStringList{"--deal", "--seed", "42"};
+    QTest::newRow("help") << QStringList{"--help"};
+}
+
+// Scripts read the program's output: a German or Dutch desktop changes not one byte of it.
+void TestZorvanHand::sameBytesInEveryLocale()
+{
+    QFETCH(QStringList, arguments);
+    auto runIn = [&arguments](const QStringList& settings) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& setting : settings)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ZORVAN_HAND_EXECUTABLE), arguments);
+        process.waitForFinished(30000);
+        return QStringList{QString::number(process.exitCode()),
+                           QString::fromLatin1(process.readAllStandardOutput().toHex()),
+                           QString::fromLatin1(process.readAllStandardError().toHex())};
+    };
+    const QStringList plain = runIn({"LANGUAGE=", "LC_ALL=C", "LANG=C"});
+    QVERIFY(!plain[1].isEmpty() || !plain[2].isEmpty());
+    for (const char* language : {"de_DE.UTF-8", "nl_NL.UTF-8"}) {
+        const QString locale = QLatin1String(language);
+        QCOMPARE(runIn({"LANGUAGE=" + locale.left(2), "LC_ALL=" + locale, "LANG=" + locale}),
+                 plain);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestZorvanHand)

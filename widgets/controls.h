@@ -10,26 +10,26 @@
 #include "messages.h"
 #include "twips.h"
 
-// A label named `name`, its text shown as it stands.
+// A label named `name`, its text shown as it stands, at its designed rectangle in twips.
 inline QLabel* createLabel(QWidget* parent, const QString& name, const QString& text,
-                           const QRect& geometry)
+                           const QRect& twips)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    placeInTwips(label, twips);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-// A command button named `name` whose clicks run `handler` as an event handler (no error
-// escapes into the event loop).
+// A command button named `name`, at its designed rectangle in twips, whose clicks run
+// `handler` as an event handler (no error escapes into the event loop).
 template <class Handler>
 QPushButton* createCommandButton(QWidget* parent, const QString& name, const QString& caption,
-                                 const QRect& geometry, Handler handler)
+                                 const QRect& twips, Handler handler)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
+    placeInTwips(button, twips);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, parent,
                      [handler] { runEventHandler(handler); });
@@ -39,9 +39,9 @@ QPushButton* createCommandButton(QWidget* parent, const QString& name, const QSt
 // The same, named after its designer name, Command<number>.
 template <class Handler>
 QPushButton* createCommandButton(QWidget* parent, int number, const QString& caption,
-                                 const QRect& geometry, Handler handler)
+                                 const QRect& twips, Handler handler)
 {
-    return createCommandButton(parent, QStringLiteral("Command%1").arg(number), caption, geometry,
+    return createCommandButton(parent, QStringLiteral("Command%1").arg(number), caption, twips,
                                handler);
 }
 

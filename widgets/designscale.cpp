@@ -8,6 +8,10 @@
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QVariant>
+#include <QWidget>
+
+#include "translated.h"
 
 namespace {
 
@@ -16,18 +20,22 @@ double theScale = 1;
 // A caption's width in whole pixels, the last one partly covered included: its characters'
 // advances added up. Kerning, which only takes a little away in these captions, is left out,
 // and with it the shaping of every caption at start-up, which would cost more than all the
-// rest of the measuring.
+// rest of the measuring. The Latin-1 characters, all the captions hold, are measured once.
 class CaptionWidths {
 public:
     explicit CaptionWidths(const QFont& font) : m_metrics(font) { m_advances.fill(-1); }
 
-    int operator()(const char* caption)
+    int operator()(const QString& caption)
     {
         qreal width = 0;
-        for (const char* c = caption; *c; ++c) {
-            qreal& advance = m_advances[static_cast<unsigned char>(*c)];
+        for (const QChar c : caption) {
+            if (c.unicode() >= m_advances.size()) {
+                width += m_metrics.horizontalAdvance(c);
+                continue;
+            }
+            qreal& advance = m_advances[c.unicode()];
             if (advance < 0)
-                advance = m_metrics.horizontalAdvance(QLatin1Char(*c));
+                advance = m_metrics.horizontalAdvance(c);
             width += advance;
         }
         return static_cast<int>(std::ceil(width));
@@ -62,6 +70,57 @@ QRect twipsRect(int left, int top, int width, int height)
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
+namespace {
+
+constexpr const char* designedRectangle = "zorvanTwips";
+constexpr const char* designedRule = "zorvanRule";
+
+void placeRuleNow(QWidget* rule, const QRect& line)
+{
+    // The rule's left, top, length and whether it lies horizontally.
+    const int along = twipsToPixels(line.width()) + 1;
+    if (line.height() == 1)
+        rule->setGeometry(twipsToPixels(line.x()), twipsToPixels(line.y()), along, 1);
+    else
+        rule->setGeometry(twipsToPixels(line.x()), twipsToPixels(line.y()), 1, along);
+}
+
+} // namespace
+
+void placeInTwips(QWidget* control, const QRect& twips)
+{
+    control->setProperty(designedRectangle, twips);
+    control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void placeRule(QWidget* rule, int left, int top, int length, Qt::Orientation orientation)
+{
+    const QRect line(left, top, length, orientation == Qt::Horizontal ? 1 : 0);
+    rule->setProperty(designedRule, line);
+    placeRuleNow(rule, line);
+}
+
+void rescaleDesigned(QWidget* parent)
+{
+    const auto controls = parent->findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        const QVariant twips = control->property(designedRectangle);
+        if (twips.isValid()) {
+            const QRect rect = twips.toRect();
+            control->setGeometry(twipsRect(rect.x(), rect.y(), rect.width(), rect.height()));
+        }
+        const QVariant rule = control->property(designedRule);
+        if (rule.isValid())
+            placeRuleNow(control, rule.toRect());
+    }
+}
+
+QString captionText(const DesignedCaption& caption)
+{
+    return caption.context ? translated(caption.context, caption.caption)
+                           : QString::fromLatin1(caption.caption);
+}
+
 QFont headingFont(QFont applicationFont)
 {
     applicationFont.setPointSizeF(9.75);
@@ -86,7 +145,7 @@ double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applic
     for (const DesignedCaption& caption : captions) {
         CaptionWidths& widths =
             caption.font == DesignedCaption::Font::Heading ? heading : application;
-        QSize needs(widths(caption.caption), widths.height());
+        QSize needs(widths(captionText(caption)), widths.height());
         if (caption.kind == DesignedCaption::Kind::Button) {
             needs.setWidth(
                 style->sizeFromContents(QStyle::CT_PushButton, &option, needs, nullptr).width());

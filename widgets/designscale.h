@@ -19,6 +19,7 @@ struct DesignedCaption {
     Kind kind = Kind::Label;
     int number = 0; // Label<number> or Command<number>
     const char* caption = "";
+    const char* context = nullptr; // where the caption is translated; nullptr: never
     int left = 0;
     int top = 0;
     int width = 0;
@@ -50,11 +51,15 @@ constexpr bool onWholePixels(std::span<const DesignedCaption> captions)
     return true;
 }
 
+// The caption in the language the program speaks now.
+QString captionText(const DesignedCaption& caption);
+
 // The headings' font: the family of the application font, bold, 9.75 point.
 QFont headingFont(QFont applicationFont);
 
-// The smallest design scale, at least 1, at which every caption fits its designed rectangle
-// with this application font: a label's text as it is, a button's text with the style's margin
-// and frame on either side of it and its frame above and below it. (The design leaves a button
-// no more height than that: 13 pixel text in 17 pixel buttons.)
+// The smallest design scale, at least 1, at which every caption, in the language the program
+// speaks now, fits its designed rectangle with this application font: a label's text as it is, a
+// button's text with the style's margin and frame on either side of it and its frame above and
+// below it. (The design leaves a button no more height than that: 13 pixel text in 17 pixel
+// buttons.)
 double scaleToFit(std::span<const DesignedCaption> captions, const QFont& applicationFont);

@@ -5,6 +5,8 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "translated.h"
+
 namespace {
 
 class ExplainedLabelAccessible : public QAccessibleWidget {
@@ -73,12 +75,9 @@ bool ExplainedLabel::event(QEvent* event)
     return QLabel::event(event);
 }
 
-QString joinLines(const std::vector<std::string>& lines)
+QString joinLines(const std::vector<Phrase>& lines)
 {
-    QStringList joined;
-    for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
-    return joined.join(QLatin1Char('\n'));
+    return translatedLines(lines);
 }
 
 QString workingSections(std::initializer_list<WorkingSection> sections)

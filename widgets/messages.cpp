@@ -39,9 +39,10 @@ QString describe(const std::exception_ptr& error)
     } catch (const OverflowError&) {
         return overflowMessage();
     } catch (const std::exception& e) {
-        return QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(e.what()));
+        return QCoreApplication::translate("Messages", "Unexpected error: %1")
+            .arg(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        return QStringLiteral("Unexpected error.");
+        return QCoreApplication::translate("Messages", "Unexpected error.");
     }
 }
 

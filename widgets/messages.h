@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QString>
 
 // The title of every message box that has none of its own.
@@ -25,8 +26,9 @@ void showMessage(const QString& text, MessageStyle style, const QString& title =
 // Shown when a count started by a click runs out of range.
 inline QString overflowMessage()
 {
-    return QStringLiteral("Overflow: this hand is worth more than the calculator can count. "
-                          "The results were left as they were.");
+    return QCoreApplication::translate("Messages",
+                                       "Overflow: this hand is worth more than the calculator "
+                                       "can count. The results were left as they were.");
 }
 
 // Runs one event handler so that no error ever escapes into the event loop. An error the

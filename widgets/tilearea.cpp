@@ -16,7 +16,7 @@ constexpr int linePitch = 645;
 TileArea::TileArea(QWidget* parent, const QString& tilePrefix, const QRect& twips)
     : QWidget(parent), m_prefix(tilePrefix), m_width(twips.width())
 {
-    setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    placeInTwips(this, twips);
 }
 
 void TileArea::showTiles(const Groups& groups)

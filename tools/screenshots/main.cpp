@@ -1,9 +1,12 @@
 // Opens the calculator, the fan counter, the glossary, the hand window with a sample hand and
 // the practice window with a dealt one, and saves a picture of each window: zorvan-screenshots
-// OUTPUT_DIR [FONT], FONT as "Noto Sans,14" to see the windows as a desktop with that font shows
-// them. Run it on the offscreen platform (scripts/screenshots.sh) so that the pictures do not
-// depend on a desktop's theme.
+// [--language CODE] OUTPUT_DIR [FONT], FONT as "Noto Sans,14" to see the windows as a desktop
+// with that font shows them, CODE "nl" or "de" to see them in Dutch or German (the pictures are
+// then named calculator-nl.png and so on). Run it on the offscreen platform
+// (scripts/screenshots.sh) so that the pictures do not depend on a desktop's theme.
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 #include <QAbstractButton>
@@ -18,10 +21,10 @@
 #include "applicationicon.h"
 #include "applicationstyle.h"
 #include "calculatorwindow.h"
+#include "language.h"
 #include "practicewindow.h"
 #include "shell.h"
 #include "twips.h"
-#include "windowscale.h"
 
 namespace {
 
@@ -136,27 +139,41 @@ bool save(QWidget* window, const QDir& directory, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: zorvan-screenshots OUTPUT_DIR [FONT]\n");
+    QStringList arguments = QApplication::arguments().mid(1);
+    QString language = QStringLiteral("en");
+    if (arguments.size() >= 2 && arguments.front() == QLatin1String("--language")) {
+        language = arguments[1];
+        arguments = arguments.mid(2);
+    }
+    const bool known =
+        std::any_of(std::begin(languages), std::end(languages), [&language](const Language& each) {
+            return language == QLatin1String(each.code);
+        });
+    if (arguments.size() != 1 && arguments.size() != 2) {
+        std::fprintf(stderr, "usage: zorvan-screenshots [--language en|nl|de] OUTPUT_DIR [FONT]\n");
         return 2;
     }
-    const QDir directory(QString::fromLocal8Bit(argv[1]));
+    if (!known) {
+        std::fprintf(stderr, "not a language of the program: %s\n", qPrintable(language));
+        return 2;
+    }
+    const QDir directory(arguments[0]);
     if (!directory.exists() && !QDir().mkpath(directory.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(arguments[0]));
         return 1;
     }
     QApplication::setStyle(new ApplicationStyle); // as the program does at start
     QApplication::setWindowIcon(applicationIcon());
-    if (argc == 3) {
+    if (arguments.size() == 2) {
         QFont font;
-        if (!font.fromString(QString::fromLocal8Bit(argv[2]))) {
-            std::fprintf(stderr, "not a font: %s\n", argv[2]);
+        if (!font.fromString(arguments[1])) {
+            std::fprintf(stderr, "not a font: %s\n", qPrintable(arguments[1]));
             return 2;
         }
         QApplication::setFont(font);
     }
-    // As the program does at start.
-    setDesignScale(designScaleFor(QApplication::font()));
+    // As the program does at start: the language, and the scale its captions need.
+    applyLanguage(language);
     std::printf("design scale %.4f\n", designScale());
 
     auto calculator = std::make_unique<CalculatorWindow>();
@@ -174,10 +191,12 @@ int main(int argc, char* argv[])
     fillPracticeWindow(practice);
     QApplication::processEvents();
 
-    const bool saved = save(calculator.get(), directory, QStringLiteral("calculator.png")) &&
-                       save(fanCounter, directory, QStringLiteral("fancounter.png")) &&
-                       save(glossary, directory, QStringLiteral("glossary.png")) &&
-                       save(handWindow, directory, QStringLiteral("handwindow.png")) &&
-                       save(practice, directory, QStringLiteral("practice.png"));
+    const QString suffix =
+        language == QLatin1String("en") ? QStringLiteral(".png") : "-" + language + ".png";
+    const bool saved = save(calculator.get(), directory, "calculator" + suffix) &&
+                       save(fanCounter, directory, "fancounter" + suffix) &&
+                       save(glossary, directory, "glossary" + suffix) &&
+                       save(handWindow, directory, "handwindow" + suffix) &&
+                       save(practice, directory, "practice" + suffix);
     return saved ? 0 : 1;
 }
