@@ -5,12 +5,15 @@ set(CPACK_PACKAGE_NAME zorvan-calculator)
 set(CPACK_PACKAGE_VENDOR "The Zorvan developers")
 set(CPACK_PACKAGE_CONTACT "The Zorvan developers <zorvan@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Work out what a winning Mah-Jongg hand is worth")
+# Short lines: Debian's tools show the description's lines as they stand, and lintian
+# refuses any longer than 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "A small scoring aid to keep open beside an online Mah-Jongg table: tick the sets,\n"
-    "conditions and patterns of a winning hand and it shows the hand's count and its worth\n"
-    "in Zorvan! Points. A fan counter adds up the fans of a hand from clicked tiles.\n"
-    "The command zorvan-hand scores a hand written in tiles, or lists the tiles a waiting\n"
-    "hand wins on, as text or JSON.")
+    "A small scoring aid to keep open beside an online Mah-Jongg table: tick\n"
+    "the sets, conditions and patterns of a winning hand and it shows the\n"
+    "hand's count and its worth in Zorvan! Points. A fan counter adds up the\n"
+    "fans of a hand from clicked tiles.\n"
+    "The command zorvan-hand scores a hand written in tiles, or lists the\n"
+    "tiles a waiting hand wins on, as text or JSON.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zorvan Calculator")
 set(CPACK_PACKAGE_EXECUTABLES zorvan-calculator "Zorvan! Mah-Jongg Calculator")
@@ -44,7 +47,8 @@ else()
     install(FILES ${PROJECT_SOURCE_DIR}/resources/linux/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    # A scoring aid, not a game: Debian keeps its games section for programs in /usr/games.
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
     # dpkg-shlibdeps finds the Qt and C++ libraries the program links; the platform plugins
     # are loaded at run time, so it cannot see them.

@@ -10,11 +10,12 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
 case "${1:-run}" in
 test)
     # The benchmarks, the fuzzers, the checks of the desktop entry, the AppStream metadata
-    # and the manual page, dpkg-shlibdeps for the .deb's dependencies, and the desktops' fonts
-    # that tst_designscale and tst_handwindow lay the windows out in; python3 for tst_mutate.
-    # The German and Dutch locales tst_language reads numbers under: locales-all.
+    # and the manual pages, dpkg-shlibdeps for the .deb's dependencies and lintian for the
+    # .deb itself, and the desktops' fonts that tst_designscale and tst_handwindow lay the
+    # windows out in; python3 for tst_mutate. The German and Dutch locales tst_language reads
+    # numbers under: locales-all.
     packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream groff-base
-        dpkg-dev fonts-noto-core fonts-cantarell fonts-liberation2 python3 locales-all)
+        dpkg-dev lintian fonts-noto-core fonts-cantarell fonts-liberation2 python3 locales-all)
     ;;
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.

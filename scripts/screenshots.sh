@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Redraws the README's pictures of the windows (docs/*.png) on the offscreen platform, in its
-# default sans font and at the design scale the program works out for it; then the calculator
-# and the practice window in Dutch and German (docs/calculator-nl.png, docs/practice-de.png ...).
+# Redraws the pictures of the windows (docs/*.png, shown by the README and the guide) on the
+# offscreen platform, in its default sans font and at the design scale the program works out
+# for it; then the calculator and the practice window in Dutch and German
+# (docs/calculator-nl.png, docs/practice-de.png ...).
 # With a language, only that language's two pictures: scripts/screenshots.sh nl
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,9 +1,10 @@
 # Installs the build tree into a scratch DESTDIR and checks what lands there: the program, its
 # desktop entry, its icon in every size of the hicolor theme and its AppStream metadata, all
-# under one application id, and the command-line scorer with its manual page, and nothing else.
-#   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DAPP_ID=... -DVERSION=... -DICON_SIZES=16;32...
-#         -P install_check.cmake
-foreach(var BUILD_DIR STAGE_DIR APP_ID VERSION ICON_SIZES)
+# under one application id, the command-line scorer, a manual page for each program, the
+# changelog and the copyright, and nothing else.
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DSTAGE_DIR=... -DAPP_ID=... -DVERSION=...
+#         -DICON_SIZES=16;32... -P install_check.cmake
+foreach(var BUILD_DIR SOURCE_DIR STAGE_DIR APP_ID VERSION ICON_SIZES)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} not given")
     endif()
@@ -28,7 +29,9 @@ endmacro()
 set(expected
     bin/zorvan-calculator
     bin/zorvan-hand
-    share/man/man1/zorvan-hand.1
+    share/man/man1/zorvan-calculator.1.gz
+    share/man/man1/zorvan-hand.1.gz
+    share/doc/zorvan-calculator/changelog.gz
     share/doc/zorvan-calculator/copyright
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml)
@@ -72,6 +75,43 @@ if(EXISTS ${scorer})
     if(NOT status EQUAL 0 OR NOT output MATCHES "\"count\":24,.*\"value\":144")
         fail("bin/zorvan-hand (${status}): ${output}${errors}")
     endif()
+endif()
+
+# The manual pages and the changelog are gzip files as Debian keeps them: deflate at its best
+# (extra flags 2) and no file name or time in the header (flags 0, time 0), so that every
+# build gives the same bytes; each holds its source file unchanged.
+find_program(GZIP gzip REQUIRED)
+macro(read_compressed relative source text)
+    set(${text} "")
+    set(file ${root}/${relative})
+    if(EXISTS ${file})
+        file(READ ${file} header LIMIT 9 HEX)
+        if(NOT header STREQUAL "1f8b08000000000002")
+            fail("${relative}: gzip header ${header}, not 1f8b08000000000002 (gzip -9n)")
+        endif()
+        execute_process(COMMAND ${GZIP} -dc ${file} RESULT_VARIABLE status
+                        OUTPUT_VARIABLE ${text} ERROR_VARIABLE errors)
+        file(READ ${SOURCE_DIR}/${source} original)
+        if(NOT status EQUAL 0 OR NOT ${text} STREQUAL original)
+            fail("${relative} does not hold ${source} (${status}): ${errors}")
+        endif()
+    endif()
+endmacro()
+
+# Each program has its own manual page, titled and named after it.
+foreach(name zorvan-calculator zorvan-hand)
+    read_compressed(share/man/man1/${name}.1.gz resources/linux/${name}.1 page)
+    string(TOUPPER ${name} title)
+    if(page AND NOT page MATCHES "^\\.TH ${title} 1 .*\n\\.SH NAME\n${name} \\\\- ")
+        fail("share/man/man1/${name}.1.gz is not titled ${title}(1) and named ${name}")
+    endif()
+endforeach()
+
+# The changelog's newest entry is this version.
+read_compressed(share/doc/zorvan-calculator/changelog.gz resources/linux/changelog changelog)
+if(changelog AND NOT changelog MATCHES "^zorvan-calculator \\(${VERSION}\\) ")
+    string(REGEX MATCH "^[^)]*\\)" newest "${changelog}")
+    fail("changelog: the newest entry is '${newest}', the project is at ${VERSION}")
 endif()
 
 # Each icon is a PNG of the size its folder names.

@@ -8,6 +8,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+from unittest import mock
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # nothing written into the checkout
@@ -110,6 +111,21 @@ class FailureNameTest(unittest.TestCase):
         for name, (output, expected) in cases.items():
             with self.subTest(name):
                 self.assertEqual(mutate.first_failure(output), expected)
+
+
+class BuildWorkTest(unittest.TestCase):
+    def test_a_rerun_of_cmake_is_work(self):
+        cases = {
+            "compiled": ("[1/2] Building CXX object a.o\n[2/2] Linking CXX executable a\n", True),
+            "nothing": ("ninja: no work to do.\n", False),
+            "an install rule changed": ("[0/1] Re-running CMake...\n-- Generating done\n"
+                                        "ninja: no work to do.\n", True),
+        }
+        for name, (output, work) in cases.items():
+            with self.subTest(name), mock.patch.object(
+                    mutate, "run_quietly",
+                    return_value=subprocess.CompletedProcess([], 0, output)):
+                self.assertEqual(mutate.build(Path("build"), "all", 2), (True, work, output))
 
 
 if __name__ == "__main__":
