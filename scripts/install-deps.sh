@@ -24,9 +24,10 @@ bench)
 windows)
     # scripts/windows.sh: the cross compiler, Wine and its fonts, the host Qt tools,
     # apt-get source's unpacker, Qt's build scripts, and for the zip's check a virtual display,
-    # xdotool and ImageMagick; NSIS for the installer, binutils' strings to read its shortcut.
+    # xdotool and ImageMagick, the German locale it starts the program in; NSIS for the
+    # installer, binutils' strings to read its shortcut.
     packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine qt6-base-dev-tools dpkg-dev
-        perl python3 xvfb xdotool imagemagick nsis binutils)
+        perl python3 xvfb xdotool imagemagick locales-all nsis binutils)
     ;;
 esac
 

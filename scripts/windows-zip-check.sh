@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Unpacks the Windows zip into a scratch folder and starts the calculator from there under
 # Wine on a virtual X display: its window must appear with its title and its menu bar must
-# open a menu. With a PNG path it also saves a picture of the window as Windows draws it,
-# with the Help menu open.
+# open a menu; on a German desktop it must speak German. With a PNG path it also saves a
+# picture of the window as Windows draws it, with the Help menu open, and one of the German
+# desktop (PICTURE-de.png).
 # Usage: scripts/windows-zip-check.sh ZIP [PICTURE.png]
 set -euo pipefail
 zip=$(realpath "$1")
 picture=${2:+$(realpath -m "$2")}
+german_picture=${picture:+${picture%.png}-de.png}
 title="Zorvan! Mah-Jongg Calculator"
 
 scratch=$(mktemp -d)
@@ -60,4 +62,41 @@ if [ -n "$picture" ]; then
         /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}')
     import -window "$desktop" -crop "${width}x${height}+${x}+${y}" +repage "$picture"
     echo "Saved $picture"
+fi
+
+# On a German desktop the program comes up in German: the first item of its first menu opens
+# the fan rules, whose title is then "Fans zählen". The menu bar is reached with Alt, as on
+# Windows.
+kill "$app_pid" 2>/dev/null || true
+wineserver -k 2>/dev/null || true
+wineserver --wait 2>/dev/null || true
+(cd "$folder" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
+    exec wine explorer /desktop=Zorvan,800x700 ./zorvan-calculator.exe) >/dev/null 2>&1 &
+app_pid=$!
+window=""
+for _ in $(seq 120); do
+    window=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.5
+done
+[ -n "$window" ] || { echo "FAIL: no window on a German desktop" >&2; exit 1; }
+sleep 2
+xdotool mousemove --window "$window" 60 32 click 1
+sleep 1
+xdotool key Down Return
+german=""
+for _ in $(seq 20); do
+    german=$(xdotool search --name '^Fans zählen$' 2>/dev/null | head -n1) && [ -n "$german" ] && break
+    sleep 0.5
+done
+if [ -z "$german" ]; then
+    echo "FAIL: on a German desktop the first menu item opened no window titled \"Fans zählen\"" >&2
+    exit 1
+fi
+echo "On a German desktop it speaks German (\"Fans zählen\")."
+if [ -n "$picture" ]; then
+    xdotool mousemove --window "$window" 60 32 click 1
+    sleep 1
+    desktop=$(xdotool search --name '^Zorvan - Wine desktop$' | head -n1)
+    import -window "$desktop" "$german_picture"
+    echo "Saved $german_picture"
 fi
