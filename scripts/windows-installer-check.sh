@@ -10,14 +10,7 @@ setup=$(realpath "$1")
 name="Zorvan! Mah-Jongg Calculator"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\zorvan-calculator'
 
-scratch=$(mktemp -d)
-cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    wineserver -k 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/wine-desktop.sh"
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -25,8 +18,6 @@ fail() {
 }
 
 # A copy of the prefix the tests run in, or a new one: the check never touches the original.
-# Wine's menu builder would copy the shortcut into this machine's own application menu.
-export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 if [ -n "${WINEPREFIX:-}" ] && [ -f "$WINEPREFIX/system.reg" ]; then
     cp -a "$WINEPREFIX" "$scratch/prefix"
     export WINEPREFIX=$scratch/prefix
@@ -35,12 +26,6 @@ else
     wineboot --init >/dev/null 2>&1
 fi
 wineserver --wait
-
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-sleep 1
 
 run() { # a Windows program to its end, Wine's own processes included
     wine "$@" >/dev/null 2>&1
@@ -85,22 +70,13 @@ grep -qiF 'Zorvan Calculator\Uninstall.exe' <<<"$(registry_value UninstallString
 echo "The installer puts the program, its shortcut and its uninstall entry in place."
 
 # The installed program starts and shows its window.
-(cd "$folder" && exec wine ./zorvan-calculator.exe) >/dev/null 2>&1 &
-app_pid=$!
-window=""
-for _ in $(seq 120); do
-    window=$(xdotool search --name "^${name}\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
-    sleep 0.5
-done
-if [ -n "$window" ]; then
+start_program "$folder"
+if wait_for_window "$name" >/dev/null; then
     echo "The installed program shows its window \"$name\"."
 else
     fail "the installed program showed no window titled \"$name\""
 fi
-kill "$app_pid" 2>/dev/null || true
-wineserver -k 2>/dev/null || true
-wineserver --wait
-app_pid=""
+stop_program
 
 run "$setup" /S
 entries=$(grep -c "^\"DisplayName\"=\"$name\"" "$WINEPREFIX/user.reg" || true)

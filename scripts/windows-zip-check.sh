@@ -11,36 +11,15 @@ picture=${2:+$(realpath -m "$2")}
 german_picture=${picture:+${picture%.png}-de.png}
 title="Zorvan! Mah-Jongg Calculator"
 
-scratch=$(mktemp -d)
-cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    wineserver -k 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/wine-desktop.sh"
 (cd "$scratch" && cmake -E tar xf "$zip")
 folder=$(find "$scratch" -name zorvan-calculator.exe -printf '%h\n' | head -n1)
 
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display WINEDEBUG=-all
-sleep 1
-# Wine's virtual desktop draws the window frames itself, as Windows does.
-(cd "$folder" && exec wine explorer /desktop=Zorvan,800x700 ./zorvan-calculator.exe) \
-    >/dev/null 2>&1 &
-app_pid=$!
-
-window=""
-for _ in $(seq 120); do
-    window=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
-    sleep 0.5
-done
-if [ -z "$window" ]; then
+start_program "$folder"
+window=$(wait_for_window "$title") || {
     echo "FAIL: no window titled \"$title\" from the unpacked zip" >&2
     exit 1
-fi
+}
 echo "The unpacked zip shows its window \"$title\"."
 
 # A click on "Help" in the menu bar opens its menu, a window of its own.
@@ -65,33 +44,22 @@ if [ -n "$picture" ]; then
 fi
 
 # On a German desktop the program comes up in German: the first item of its first menu opens
-# the fan rules, whose title is then "Fans zählen". The menu bar is reached with Alt, as on
-# Windows.
-kill "$app_pid" 2>/dev/null || true
-wineserver -k 2>/dev/null || true
-wineserver --wait 2>/dev/null || true
-(cd "$folder" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
-    exec wine explorer /desktop=Zorvan,800x700 ./zorvan-calculator.exe) >/dev/null 2>&1 &
-app_pid=$!
-window=""
-for _ in $(seq 120); do
-    window=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n1) && [ -n "$window" ] && break
-    sleep 0.5
-done
-[ -n "$window" ] || { echo "FAIL: no window on a German desktop" >&2; exit 1; }
+# the fan rules, whose title is then "Fans zählen" (a click opens the menu, Down and Return
+# choose its first item).
+stop_program
+start_program "$folder" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+window=$(wait_for_window "$title") || {
+    echo "FAIL: no window on a German desktop" >&2
+    exit 1
+}
 sleep 2
 xdotool mousemove --window "$window" 60 32 click 1
 sleep 1
 xdotool key Down Return
-german=""
-for _ in $(seq 20); do
-    german=$(xdotool search --name '^Fans zählen$' 2>/dev/null | head -n1) && [ -n "$german" ] && break
-    sleep 0.5
-done
-if [ -z "$german" ]; then
+wait_for_window 'Fans zählen' 20 >/dev/null || {
     echo "FAIL: on a German desktop the first menu item opened no window titled \"Fans zählen\"" >&2
     exit 1
-fi
+}
 echo "On a German desktop it speaks German (\"Fans zählen\")."
 if [ -n "$picture" ]; then
     xdotool mousemove --window "$window" 60 32 click 1
