@@ -23,6 +23,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTranslator>
 
 #include "calculatorwindow.h"
@@ -342,6 +343,12 @@ void TestLanguage::switchingKeepsTheWindowsAndChangesTheirWords()
     QWidget* glossary = shell.windows().open(QStringLiteral("Form6"));
     QWidget* fanCounter = shell.windows().open(QStringLiteral("Form3"));
     click(fanCounter, "Picture", 14);
+    auto* fanRulesText = shell.windows()
+                             .open(QStringLiteral("Form7"))
+                             ->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    fanRulesText->moveCursor(QTextCursor::End);
+    QTest::keyClicks(fanRulesText, QStringLiteral("my own note"));
+    const QString typed = fanRulesText->toPlainText();
     const BoxValues ticked = calculator->boxValues();
     const QString value = numbered<QLabel>(calculator.get(), "Label", 37)->text();
     const QString count = numbered<QLabel>(calculator.get(), "Label", 38)->text();
@@ -367,6 +374,7 @@ void TestLanguage::switchingKeepsTheWindowsAndChangesTheirWords()
     QCOMPARE(numbered<QLabel>(calculator.get(), "Label", 38)->text(), count);
     QCOMPARE(numbered<QLabel>(calculator.get(), "Label", 36)->text(), QStringLiteral(" 1"));
     QCOMPARE(numbered<QLabel>(fanCounter, "Label", 8)->text(), fans);
+    QCOMPARE(fanRulesText->toPlainText(), typed);
     QCOMPARE(Module1::tablelimit, 1000);
     // In place, the windows stand as new ones would at the scale of the new language.
     QCOMPARE(places(calculator->centralWidget()),
