@@ -38,6 +38,7 @@
 #include "tablelimit.h"
 #include "testhelpers.h"
 #include "twips.h"
+#include "windowscale.h"
 
 namespace {
 
@@ -376,7 +377,9 @@ void TestLanguage::switchingKeepsTheWindowsAndChangesTheirWords()
     QCOMPARE(numbered<QLabel>(fanCounter, "Label", 8)->text(), fans);
     QCOMPARE(fanRulesText->toPlainText(), typed);
     QCOMPARE(Module1::tablelimit, 1000);
-    // In place, the windows stand as new ones would at the scale of the new language.
+    // The scale is the one a start in the new language works out (German captions are
+    // longer), and in place the windows stand as new ones would at it.
+    QCOMPARE(designScale(), designScaleFor(QApplication::font()));
     QCOMPARE(places(calculator->centralWidget()),
              places(std::make_unique<CalculatorWindow>()->centralWidget()));
     QCOMPARE(places(fanCounter), places(std::make_unique<FanCounterWindow>().get()));
