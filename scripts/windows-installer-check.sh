@@ -2,8 +2,9 @@
 # Runs the Windows installer under Wine in a scratch copy of a Wine prefix, as a package manager
 # would (silently, with /S), and checks what a player relies on: the program, its Start-menu
 # shortcut and its entry in the list of installed programs are in place; the installed program
-# starts and shows its window; installing again leaves one entry; the uninstaller, also run with
-# /S, leaves no file, folder, shortcut or registry entry of the program behind.
+# starts and shows its window; installing again leaves one entry and keeps the language the
+# player chose; the uninstaller, also run with /S, leaves no file, folder, shortcut or registry
+# entry of the program behind, its settings included.
 # Usage: scripts/windows-installer-check.sh SETUP.exe
 set -euo pipefail
 setup=$(realpath "$1")
@@ -78,11 +79,16 @@ else
 fi
 stop_program
 
+# A newer version installed over this one keeps the player's settings (the language chosen).
+settings='HKCU\Software\zorvan\zorvan-calculator'
+wine reg add "$settings" /v language /d de /f >/dev/null 2>&1
 run "$setup" /S
+wine reg query "$settings" /v language 2>/dev/null | grep -q 'REG_SZ *de' ||
+    fail "installing over the program lost the language the player chose"
 entries=$(grep -c "^\"DisplayName\"=\"$name\"" "$WINEPREFIX/user.reg" || true)
 [ "$entries" = 1 ] || fail "installing twice left $entries entries in the list of installed programs"
 [ -f "$folder/zorvan-calculator.exe" ] || fail "installing twice lost the program"
-echo "Installing twice leaves one entry."
+echo "Installing twice leaves one entry and keeps the player's language."
 
 run "$folder/Uninstall.exe" /S
 after=$(files_of_prefix)
