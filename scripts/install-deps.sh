@@ -31,8 +31,9 @@ windows)
 web)
     # scripts/web.sh: Debian's emscripten (with its clang, lld, binaryen and node), the host Qt
     # tools, apt-get source's unpacker and Qt's build scripts; Chromium and its driver for the
-    # tests in the browser; python3 for the page server and the test runner.
-    packages+=(emscripten qt6-base-dev-tools dpkg-dev perl python3 chromium chromium-driver)
+    # tests in the browser; python3 for the page server and the test runner; brotli for the
+    # site's compressed copies.
+    packages+=(emscripten qt6-base-dev-tools dpkg-dev perl python3 chromium chromium-driver brotli)
     ;;
 esac
 
