@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Turns a checkout into the calculator for the web on a Debian 12 machine: Debian's emscripten
 # and Chromium from apt, a static Qt for WebAssembly built once from Debian's own qt6-base
-# source (kept in a cache outside the checkout, beside the Qt for Windows).
-# Usage: scripts/web.sh [--qt-only | --cached-qt]
+# source (kept in a cache outside the checkout, beside the Qt for Windows), the project built
+# for the web, its test suite run in headless Chromium, and the site packed into
+# build-web/site/ and build-web/packages/.
+# Usage: scripts/web.sh [--qt-only | --cached-qt | --serve]
 #   --qt-only    build Qt for WebAssembly (if it is not in the cache yet) and stop
 #   --cached-qt  install nothing, build nothing: exit 0 when Qt for WebAssembly is in the cache
+#   --serve      serve the built site on 127.0.0.1 (port ZORVAN_WEB_PORT, default 8000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/zorvan
@@ -20,6 +23,12 @@ qt_prefix_for() {
 if [ "${1:-}" = --cached-qt ]; then
     prefix=$(qt_prefix_for) && [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]
     exit
+fi
+if [ "${1:-}" = --serve ]; then
+    [ -f build-web/site/index.html ] || { echo "No site yet: run scripts/web.sh first" >&2; exit 1; }
+    port=${ZORVAN_WEB_PORT:-8000}
+    echo "The calculator: http://127.0.0.1:$port/ (Ctrl+C ends)"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/site
 fi
 
 export DEBIAN_FRONTEND=noninteractive
@@ -82,3 +91,10 @@ else
     echo "Qt $qt_version for WebAssembly: $qt_prefix (cached)"
 fi
 [ "${1:-}" = --qt-only ] && exit 0
+
+export ZORVAN_QT_WEB=$qt_prefix
+cmake --preset web
+cmake --build --preset web --parallel
+ctest --preset web --timeout 600
+echo "The site: build-web/site/ and $(ls build-web/packages/zorvan-calculator-*-web.zip);" \
+    "scripts/web.sh --serve serves it on 127.0.0.1"
