@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -96,10 +98,21 @@ double toDouble(const DecimalParts& parts)
     canonical += std::to_string(parts.exponent);
 
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     const auto [end, error] =
         std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     (void)end;
-    if (error == std::errc::result_out_of_range) {
+    const bool outOfRange = error == std::errc::result_out_of_range;
+#else
+    // Standard libraries without from_chars for double (emscripten's): a stream in the
+    // classic locale reads the same notation, whatever the user's locale, and fails only
+    // when the value is out of range, as the text is well formed.
+    std::istringstream stream(canonical);
+    stream.imbue(std::locale::classic());
+    stream >> value;
+    const bool outOfRange = stream.fail();
+#endif
+    if (outOfRange) {
         const auto leading = magnitude(parts);
         value = leading && *leading > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }

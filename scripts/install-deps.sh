@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages the build needs, only those that are missing.
-# Usage: scripts/install-deps.sh [run|test|bench|windows]
+# Usage: scripts/install-deps.sh [run|test|bench|windows|web]
 set -euo pipefail
 
 # Qt Linguist's tools and their CMake API (lupdate, lrelease: qt6-l10n-tools, qt6-tools-dev) and
@@ -28,6 +28,13 @@ windows)
     # installer, binutils' strings to read its shortcut.
     packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine qt6-base-dev-tools dpkg-dev
         perl python3 xvfb xdotool imagemagick locales-all nsis binutils)
+    ;;
+web)
+    # scripts/web.sh: Debian's emscripten (with its clang, lld, binaryen and node), the host Qt
+    # tools, apt-get source's unpacker and Qt's build scripts; Chromium and its driver for the
+    # tests in the browser; python3 for the page server and the test runner; brotli for the
+    # site's compressed copies.
+    packages+=(emscripten qt6-base-dev-tools dpkg-dev perl python3 chromium chromium-driver brotli)
     ;;
 esac
 

@@ -23,9 +23,9 @@ if [ "${1:-}" = --cached-qt ]; then
     exit
 fi
 
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# shellcheck source=scripts/qt-source.sh
+source scripts/qt-source.sh
 
 scripts/install-deps.sh windows
 
@@ -34,29 +34,12 @@ qt_version=${qt_prefix##*/qt-}
 qt_version=${qt_version%%-*}
 
 build_qt() {
-    local source_version work started
-    source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-    if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
-        echo "No Debian source list is enabled: adding deb-src entries for apt-get source" \
-            "(/etc/apt/sources.list.d/zorvan-deb-src.sources)."
-        local list=/etc/apt/sources.list.d/debian.sources
-        if [ -f "$list" ]; then
-            sed 's/^Types:.*/Types: deb-src/' "$list" |
-                "${sudo[@]}" tee /etc/apt/sources.list.d/zorvan-deb-src.sources >/dev/null
-        else
-            grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
-                "${sudo[@]}" tee /etc/apt/sources.list.d/zorvan-deb-src.list >/dev/null
-        fi
-        "${sudo[@]}" apt-get update -q
-    fi
-
+    local work started qt_source
     started=$(date +%s)
     work=$cache/build-qt-$qt_version
     rm -rf "$work"
     mkdir -p "$work"
-    (cd "$work" && apt-get source -q "qt6-base=$source_version")
-    local qt_source
-    qt_source=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n1)
+    qt_source=$(fetch_qt_source "$work")
     mkdir -p "$work/build"
     (cd "$work/build" && "$qt_source/configure" -prefix "$qt_prefix" \
         -release -static -platform linux-g++ -xplatform win32-g++ -qt-host-path /usr \

@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
     runAfterFirstPaint(calculator, [] { QApplication::setWindowIcon(windowIcon()); });
 
     probeStartup(calculator, sinceMain);
-    calculator->show();
+    // Not show(), which the web platform makes full-screen: see WindowRegistry::open().
+    calculator->setVisible(true);
     prefaultPixelsAtFirstExpose(calculator);
     const int result = QApplication::exec();
     delete calculator.data(); // still there if its deferred deletion never ran

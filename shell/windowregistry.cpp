@@ -32,7 +32,9 @@ QWidget* WindowRegistry::open(const QString& name)
         entry.window = window;
     }
     QWidget* window = entry.window;
-    window->show();
+    // Not show(): the web platform shows every window but a dialog full-screen, without its
+    // frame; made visible, each window keeps its own size and frame there as on a desktop.
+    window->setVisible(true);
     window->raise();
     window->activateWindow();
     return window;

@@ -92,7 +92,7 @@ private:
     void openWindow()
     {
         m_window = std::make_unique<FanCounterWindow>();
-        m_window->show();
+        m_window->setVisible(true);
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }

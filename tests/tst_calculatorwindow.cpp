@@ -91,7 +91,7 @@ void TestCalculatorWindow::init()
     Module1::points = 12345; // the load step must not depend on it
     m_catcher = std::make_unique<MessageBoxCatcher>();
     m_window = std::make_unique<CalculatorWindow>();
-    m_window->show();
+    m_window->setVisible(true);
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 

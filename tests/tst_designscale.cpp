@@ -104,7 +104,7 @@ std::vector<Window> openWindows()
     windows.push_back(
         {QStringLiteral("PracticeForm"), practice, std::unique_ptr<QWidget>(practice)});
     for (const Window& window : windows)
-        window.owner->show();
+        window.owner->setVisible(true);
     return windows;
 }
 

@@ -85,7 +85,7 @@ private:
     void openWindow()
     {
         m_window = std::make_unique<FanCounterWindow>();
-        m_window->show();
+        m_window->setVisible(true);
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void clickTile(int n) { QTest::mouseClick(picture(n), Qt::LeftButton); }

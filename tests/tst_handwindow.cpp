@@ -1032,7 +1032,7 @@ void TestHandWindow::captionsWhole()
     const double scale = designScaleFor(font);
     setDesignScale(scale);
     HandWindow window;
-    window.show();
+    window.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.size(),
              QSize(int(std::lround(9000 * scale / 15)), int(std::lround(7710 * scale / 15))));

@@ -222,7 +222,7 @@ void TestLanguage::everyTextGoesThroughTheCatalogues()
     MessageBoxCatcher catcher;
     auto calculator = std::make_unique<CalculatorWindow>();
     Shell shell(calculator.get());
-    calculator->show();
+    calculator->setVisible(true);
     // Windows with everything they can show: results and their working, a finished hand, a
     // judged answer; and every message box.
     numbered<QLineEdit>(calculator.get(), "Text", 1)->setText(QStringLiteral("500"));
@@ -333,7 +333,7 @@ void TestLanguage::switchingKeepsTheWindowsAndChangesTheirWords()
     MessageBoxCatcher catcher;
     auto calculator = std::make_unique<CalculatorWindow>();
     Shell shell(calculator.get());
-    calculator->show();
+    calculator->setVisible(true);
     // Another language first, so that every row switches from one translation to another.
     applyLanguage(language == QLatin1String("de") ? QStringLiteral("nl") : QStringLiteral("de"));
     QCoreApplication::processEvents();

@@ -820,7 +820,7 @@ void TestShell::workAfterTheFirstPaint()
     QApplication::processEvents();
     QVERIFY(paintsSeen.isEmpty()); // not shown, not painted
 
-    widget.show();
+    widget.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     QTRY_COMPARE(paintsSeen.size(), 1);
     QVERIFY(paintsSeen[0] >= 1); // after the paint, not before it
@@ -828,7 +828,7 @@ void TestShell::workAfterTheFirstPaint()
     // Only once.
     widget.repaint();
     widget.hide();
-    widget.show();
+    widget.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     QTest::qWait(20);
     QCOMPARE(paintsSeen.size(), 1);
@@ -839,7 +839,7 @@ void TestShell::noWorkForAWidgetGoneUnpainted()
     int runs = 0;
     auto* widget = new PaintCounter;
     runAfterFirstPaint(widget, [&runs] { ++runs; });
-    widget->show();
+    widget->setVisible(true);
     delete widget; // before the event loop could paint it
     QTest::qWait(20);
     QCOMPARE(runs, 0);

@@ -273,7 +273,7 @@ void TestSoak::randomEvents()
     MessageBoxCatcher catcher;
     auto* calculator = new CalculatorWindow;
     Shell shell(calculator);
-    calculator->show();
+    calculator->setVisible(true);
     Model model;
 
     auto* text1 = calculator->findChild<QLineEdit*>("Text1");
@@ -451,7 +451,7 @@ void TestSoak::openAndCloseEveryWindow()
     Module1::reset();
     MessageBoxCatcher catcher;
     auto* calculator = new CalculatorWindow;
-    calculator->show();
+    calculator->setVisible(true);
     {
         Shell shell(calculator);
         const qsizetype topLevelsAtStart = QApplication::topLevelWidgets().size();

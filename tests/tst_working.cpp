@@ -174,7 +174,7 @@ void TestWorking::tooltipsOnTheWindow()
     Module1::reset();
     MessageBoxCatcher catcher;
     CalculatorWindow window;
-    window.show();
+    window.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::keyClicks(window.findChild<QLineEdit*>("Text1"), "100");
     for (int n : {2, 22, 54, 61})
@@ -325,7 +325,7 @@ void TestWorking::fanTotalExplainsItself()
     Module1::reset();
     MessageBoxCatcher catcher;
     FanCounterWindow window;
-    window.show();
+    window.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (int picture : {1, 5, 9})
         QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("Picture%1").arg(picture)),
