@@ -59,37 +59,17 @@ fi
 # the node on the PATH is not Debian's.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
-build_qt() {
-    local work started qt_source
-    started=$(date +%s)
-    work=$cache/build-qt-$qt_version-wasm
-    rm -rf "$work"
-    mkdir -p "$work"
-    qt_source=$(fetch_qt_source "$work")
-    mkdir -p "$work/build"
-    # Without threads (they would need cross-origin isolation headers from every host) and
-    # without asyncify: Qt 6.4 finds asyncify at run time, so the program switches it on when
-    # it is linked.
-    (cd "$work/build" && "$qt_source/configure" -prefix "$qt_prefix" \
-        -release -static -xplatform wasm-emscripten -qt-host-path /usr \
-        -no-feature-thread -nomake tests -nomake examples \
-        -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype \
-        -no-dbus -no-feature-network -no-feature-sql -no-feature-printsupport \
-        -no-feature-concurrent -no-feature-xml \
-        -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
-    cmake --build "$work/build" --parallel
-    cmake --install "$work/build"
-    rm -rf "$work"
-    echo "Qt $qt_version for WebAssembly built in $((($(date +%s) - started + 59) / 60)) minutes" \
-        "into $qt_prefix"
-}
-
-if [ ! -f "$qt_prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
-    build_qt
-else
-    echo "Qt $qt_version for WebAssembly: $qt_prefix (cached)"
-fi
+# Without threads (they would need cross-origin isolation headers from every host) and
+# without asyncify: Qt 6.4 finds asyncify at run time, so the program switches it on when
+# it is linked.
+ensure_qt "$qt_prefix" "$cache/build-qt-$qt_version-wasm" WebAssembly \
+    -release -static -xplatform wasm-emscripten -qt-host-path /usr \
+    -no-feature-thread -nomake tests -nomake examples \
+    -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype \
+    -no-dbus -no-feature-network -no-feature-sql -no-feature-printsupport \
+    -no-feature-concurrent -no-feature-xml \
+    -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 [ "${1:-}" = --qt-only ] && exit 0
 
 export ZORVAN_QT_WEB=$qt_prefix

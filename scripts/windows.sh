@@ -33,35 +33,15 @@ qt_prefix=$(qt_prefix_for)
 qt_version=${qt_prefix##*/qt-}
 qt_version=${qt_version%%-*}
 
-build_qt() {
-    local work started qt_source
-    started=$(date +%s)
-    work=$cache/build-qt-$qt_version
-    rm -rf "$work"
-    mkdir -p "$work"
-    qt_source=$(fetch_qt_source "$work")
-    mkdir -p "$work/build"
-    (cd "$work/build" && "$qt_source/configure" -prefix "$qt_prefix" \
-        -release -static -platform linux-g++ -xplatform win32-g++ -qt-host-path /usr \
-        -nomake tests -nomake examples \
-        -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype \
-        -no-opengl -no-dbus -no-feature-vulkan -no-feature-network -no-feature-sql \
-        -no-feature-printsupport -no-feature-concurrent -no-feature-xml \
-        -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3 \
-        -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64-x86_64.cmake" \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
-    cmake --build "$work/build" --parallel
-    cmake --install "$work/build"
-    rm -rf "$work"
-    echo "Qt $qt_version for Windows built in $((($(date +%s) - started + 59) / 60)) minutes" \
-        "into $qt_prefix"
-}
-
-if [ ! -f "$qt_prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
-    build_qt
-else
-    echo "Qt $qt_version for Windows: $qt_prefix (cached)"
-fi
+ensure_qt "$qt_prefix" "$cache/build-qt-$qt_version" Windows \
+    -release -static -platform linux-g++ -xplatform win32-g++ -qt-host-path /usr \
+    -nomake tests -nomake examples \
+    -qt-zlib -qt-libjpeg -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype \
+    -no-opengl -no-dbus -no-feature-vulkan -no-feature-network -no-feature-sql \
+    -no-feature-printsupport -no-feature-concurrent -no-feature-xml \
+    -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3 \
+    -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64-x86_64.cmake" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 [ "${1:-}" = --qt-only ] && exit 0
 
 # The Linux zorvan-hand, which the Windows one is compared with.
