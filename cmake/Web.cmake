@@ -13,7 +13,13 @@ string(APPEND CMAKE_CXX_STANDARD_LIBRARIES " -sDISABLE_EXCEPTION_CATCHING=0")
 # at run time; it is switched on when each program is linked.
 add_link_options("SHELL:-s ASYNCIFY")
 
-# The test programs are started by cmake/chromium-run.py, which calls main itself and reads
-# what it returns at last.
-set(ZORVAN_WEB_TEST_LINK_OPTIONS "SHELL:-s EXPORTED_FUNCTIONS=_main,_malloc")
-set(ZORVAN_WEB_TEST_EXPORTED_METHODS ccall,allocateUTF8)
+# What a player downloads: optimised for size. Asyncify instruments every function that might
+# be on the stack when a modal dialog waits, which is most of the program; the libraries in
+# cmake/web-asyncify-remove.txt (fonts, images, compression, regular expressions, pixel
+# blending) never call back into a dialog, and are left as they are.
+add_link_options(-Oz "SHELL:-s ASYNCIFY_REMOVE=@${CMAKE_CURRENT_LIST_DIR}/web-asyncify-remove.txt")
+
+# The test programs, one program on the web (tests/CMakeLists.txt), are linked at -O2: the
+# size optimisation's passes over the whole of Qt take minutes longer, and asyncify's code is
+# not safe below -O2 (a test run at -O1 stops on an unreachable instruction).
+set(ZORVAN_WEB_TEST_LINK_OPTIONS -O2)

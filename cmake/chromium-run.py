@@ -2,13 +2,14 @@
 """Runs a program built for the web in headless Chromium, for CTest (the web build's emulator).
 
 The program's folder is served on 127.0.0.1 only, beside a page of the runner's own that
-starts the program with the given arguments and sends back what it prints and how it ends.
+starts the program with the given arguments and sends back what it prints and the status it
+exits with.
 The runner prints the program's output and exits with the program's status; a program that
 aborts, a page error, a browser that stops or a run past the time limit fail the run.
 
 Usage: chromium-run.py PROGRAM.js [ARG ...]
 Environment: ZORVAN_CHROMIUM (the browser, default chromium), ZORVAN_RUN_SECONDS (the time
-limit, default 600).
+limit, default 600); every other ZORVAN_ variable is handed to the program.
 """
 import http.server
 import json
@@ -21,6 +22,8 @@ import tempfile
 import threading
 import time
 import urllib.parse
+
+OWN_SETTINGS = ("ZORVAN_CHROMIUM", "ZORVAN_RUN_SECONDS")
 
 RUNNER_PAGE = """<!doctype html>
 <html><head><meta charset="utf-8"><title>run</title></head>
@@ -40,22 +43,18 @@ window.addEventListener("unhandledrejection", event => report("error", event.rea
 <script src="%(script)s"></script>
 <script>
 "use strict";
-const programArguments = %(arguments)s;
+// The test programs end themselves with exit(status) (tests/webmain.cpp), which reaches
+// onExit also when a modal dialog suspended main on the way.
 createQtAppInstance({
-    noInitialRun: true,
+    arguments: %(arguments)s,
+    thisProgram: %(name)s,
+    zorvanEnvironment: %(environment)s,
     qtContainerElements: [document.getElementById("screen")],
     print: text => report("out", text + "\\n"),
     printErr: text => report("out", text + "\\n"),
     onAbort: what => report("error", "aborted: " + what),
-}).then(module => {
-    // main is called through ccall so that the status is the one main returns at last,
-    // also when a modal dialog suspended it on the way (asyncify).
-    const argv = [%(name)s].concat(programArguments).map(text => module.allocateUTF8(text));
-    const argvPointer = module._malloc(4 * (argv.length + 1));
-    argv.concat([0]).forEach((pointer, i) => module.HEAP32[(argvPointer >> 2) + i] = pointer);
-    return module.ccall("main", "number", ["number", "number"], [argv.length, argvPointer],
-                        {async: true});
-}).then(status => report("exit", status), error => report("error", error));
+    onExit: status => report("exit", status),
+}).catch(error => report("error", error));
 </script>
 </body></html>
 """
@@ -71,6 +70,9 @@ def main():
         "script": urllib.parse.quote(script),
         "arguments": json.dumps(sys.argv[2:]),
         "name": json.dumps(name),
+        # The test's own settings (CTest's ENVIRONMENT), for the program's getenv.
+        "environment": json.dumps({key: value for key, value in os.environ.items()
+                                   if key.startswith("ZORVAN_") and key not in OWN_SETTINGS}),
     }
     reports = queue.Queue()
 

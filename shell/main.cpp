@@ -14,11 +14,17 @@
 #include "twips.h"
 #include "windowpixels.h"
 #include "windowscale.h"
+#ifdef Q_OS_WASM
+#include "webeventdispatcher.h"
+#endif
 
 int main(int argc, char* argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
+#ifdef Q_OS_WASM
+    useWebEventDispatcher();
+#endif
     QApplication app(argc, argv);
     // Accessibility's first question connects to the session bus; where there is none, D-Bus
     // forks to look for one, and every page written before the fork faults again on its next

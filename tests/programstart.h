@@ -15,6 +15,6 @@ inline void startProgram(QPointer<CalculatorWindow>& calculator, std::unique_ptr
     calculator = new CalculatorWindow;
     calculator->setAttribute(Qt::WA_DeleteOnClose);
     shell = std::make_unique<Shell>(calculator);
-    calculator->show();
+    calculator->setVisible(true); // as main does: show() is full-screen on the web
     QVERIFY(QTest::qWaitForWindowActive(calculator));
 }

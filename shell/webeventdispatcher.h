@@ -1,0 +1,5 @@
+#pragma once
+
+// Installs the program's event dispatcher for the web (webeventdispatcher.cpp), before the
+// application object exists.
+void useWebEventDispatcher();
