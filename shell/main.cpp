@@ -18,6 +18,7 @@
 #include <emscripten.h>
 
 #include "webeventdispatcher.h"
+#include "webpagefont.h"
 #endif
 
 int main(int argc, char* argv[])
@@ -41,6 +42,9 @@ int main(int argc, char* argv[])
     // on Linux, HKEY_CURRENT_USER\Software\zorvan\zorvan-calculator on Windows.
     QCoreApplication::setOrganizationName(QStringLiteral("zorvan"));
     QCoreApplication::setApplicationName(QStringLiteral("zorvan-calculator"));
+#ifdef Q_OS_WASM
+    usePageFont();
+#endif
     // The chosen language, else the desktop's. Every window draws its design at the scale at
     // which the system font's captions fit in that language.
     applyLanguage(chooseLanguage(storedLanguage(), QLocale::system().uiLanguages()));
