@@ -10,7 +10,14 @@ takes gzip, as a static host does) and opened in headless Chromium, driven throu
 DevTools protocol. The first load fills the caches; each reload after it is a start from a
 warm cache, timed from the navigation's start to the calculator's first paint (the mark
 "zorvan-first-paint" the program puts in the page's timeline). Prints the median and the
-slowest. Usage: web.py [SITE_DIR] [RELOADS]   (default build-web/site, 5)
+slowest.
+
+With --offline, a check instead (a test of the web build): the site is loaded once, its
+server is stopped, and the page must reload and paint the calculator from what the service
+worker kept.
+
+Usage: web.py [SITE_DIR] [RELOADS]   (default build-web/site, 5)
+       web.py --offline SITE_DIR
 """
 
 import base64
@@ -159,12 +166,7 @@ def first_paint_seconds(page, deadline=120):
     sys.exit("no first paint within %d s" % deadline)
 
 
-def main():
-    site = sys.argv[1] if len(sys.argv) > 1 else "build-web/site"
-    reloads = int(sys.argv[2]) if len(sys.argv) > 2 else 5
-    download = report_download(site)
-
-    server = serve(site)
+def start_browser():
     profile = tempfile.mkdtemp(prefix="zorvan-bench-")
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
@@ -175,17 +177,41 @@ def main():
          "--remote-debugging-address=127.0.0.1", "--remote-debugging-port=%d" % port,
          "--user-data-dir=" + profile, "--window-size=1366,768", "about:blank"],
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        try:
+            targets = json.load(urllib.request.urlopen("http://127.0.0.1:%d/json" % port))
+            break
+        except OSError:
+            time.sleep(0.1)
+    else:
+        sys.exit("the browser did not answer")
+    page = WebSocket([t for t in targets if t["type"] == "page"][0]["webSocketDebuggerUrl"])
+    page.send("Page.enable")
+    return browser, profile, page
+
+
+def main():
+    offline = sys.argv[1:2] == ["--offline"]
+    arguments = sys.argv[2:] if offline else sys.argv[1:]
+    site = arguments[0] if arguments else "build-web/site"
+    reloads = int(arguments[1]) if len(arguments) > 1 else 5
+    download = None if offline else report_download(site)
+
+    server = serve(site)
+    browser, profile, page = start_browser()
     try:
-        for _ in range(100):
-            try:
-                targets = json.load(urllib.request.urlopen("http://127.0.0.1:%d/json" % port))
-                break
-            except OSError:
-                time.sleep(0.1)
-        page = WebSocket([t for t in targets if t["type"] == "page"][0]["webSocketDebuggerUrl"])
-        page.send("Page.enable")
         page.send("Page.navigate", url="http://127.0.0.1:%d/" % server.server_address[1])
         cold = first_paint_seconds(page)
+        if offline:
+            # The service worker has kept the files once the page is controlled by it.
+            page.send("Runtime.evaluate", awaitPromise=True,
+                      expression="navigator.serviceWorker.ready.then(() => true)")
+            server.shutdown()
+            server.server_close()
+            page.send("Page.reload")
+            print("the calculator painted again %.2f s after a reload with its server gone"
+                  % first_paint_seconds(page, 60))
+            return
         warm = []
         for _ in range(reloads):
             page.send("Page.reload")
