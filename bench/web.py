@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The web build's two figures: what a player downloads, and the time to the first paint.
 
-Download: the files the page fetches (the page, the script, the .wasm, the manifest, the
-service worker, the icons), each counted as a static host serves it compressed: with gzip
+Download: every file of the site, since the service worker fetches them all to keep them
+(the page, the script, the .wasm, the manifest, the service worker, the icons), each counted as a static host serves it compressed: with gzip
 and with Brotli, from the .gz and .br copies beside it where the site has them.
 
 First paint: the site is served on 127.0.0.1 only (with the .gz copies where the browser
@@ -12,9 +12,11 @@ warm cache, timed from the navigation's start to the calculator's first paint (t
 "zorvan-first-paint" the program puts in the page's timeline). Prints the median and the
 slowest.
 
-With --offline, a check instead (a test of the web build): the site is loaded once, its
-server is stopped, and the page must reload and paint the calculator from what the service
-worker kept.
+With --offline, a check instead (a test of the web build): the site is loaded once, the
+browser must find it installable as an app, with every icon of its manifest in the site at the
+size the manifest gives, kept by the service worker, and the 192 and 512 pixel icons that
+installers pick among them; then its server is stopped, and the page must reload and paint
+the calculator from what the service worker kept.
 
 Usage: web.py [SITE_DIR] [RELOADS]   (default build-web/site, 5)
        web.py --offline SITE_DIR
@@ -36,9 +38,6 @@ import threading
 import time
 import urllib.request
 
-DOWNLOADED = ["index.html", "zorvan-calculator.js", "zorvan-calculator.wasm",
-              "manifest.webmanifest", "service-worker.js", "zorvan-32.png", "zorvan-128.png",
-              "zorvan-256.png"]
 GOAL_BYTES = 5_000_000
 GOAL_SECONDS = 2.0
 
@@ -54,8 +53,11 @@ def compressed_size(path, suffix):
 
 
 def report_download(site):
+    # The service worker fetches every file of the site to keep it, so all of them count.
     rows = []
-    for name in DOWNLOADED:
+    for name in sorted(os.listdir(site)):
+        if name.endswith((".gz", ".br")):
+            continue
         path = os.path.join(site, name)
         rows.append((name, os.path.getsize(path), compressed_size(path, ".gz"),
                      compressed_size(path, ".br")))
@@ -166,6 +168,37 @@ def first_paint_seconds(page, deadline=120):
     sys.exit("no first paint within %d s" % deadline)
 
 
+def png_size(path):
+    with open(path, "rb") as picture:
+        header = picture.read(24)
+    if header[:8] != b"\x89PNG\r\n\x1a\n":
+        sys.exit("%s is not a PNG" % path)
+    return struct.unpack(">II", header[16:24])
+
+
+def check_installable(page, site):
+    errors = page.send("Page.getInstallabilityErrors").get("installabilityErrors")
+    if errors:
+        sys.exit("the browser would not install the site as an app: %s" % errors)
+    manifest = page.send("Page.getAppManifest")
+    if manifest.get("errors"):
+        sys.exit("the manifest has errors: %s" % manifest["errors"])
+    with open(os.path.join(site, "service-worker.js")) as worker:
+        kept = worker.read()
+    sizes = set()
+    for icon in json.loads(manifest["data"])["icons"]:
+        width, height = png_size(os.path.join(site, icon["src"]))
+        if icon["sizes"] != "%dx%d" % (width, height):
+            sys.exit("%s is %dx%d, its manifest says %s" % (icon["src"], width, height,
+                                                            icon["sizes"]))
+        if '"%s"' % icon["src"] not in kept:
+            sys.exit("the service worker does not keep %s" % icon["src"])
+        sizes.add(width)
+    if not {192, 512} <= sizes:
+        sys.exit("the manifest's icons are %s pixels; installers pick 192 and 512" % sorted(sizes))
+    print("installable, with icons of %s pixels" % ", ".join(map(str, sorted(sizes))))
+
+
 def start_browser():
     profile = tempfile.mkdtemp(prefix="zorvan-bench-")
     with socket.socket() as probe:
@@ -206,6 +239,7 @@ def main():
             # The service worker has kept the files once the page is controlled by it.
             page.send("Runtime.evaluate", awaitPromise=True,
                       expression="navigator.serviceWorker.ready.then(() => true)")
+            check_installable(page, site)
             server.shutdown()
             server.server_close()
             page.send("Page.reload")

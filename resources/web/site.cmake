@@ -4,9 +4,13 @@ file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR})
 file(COPY ${PROGRAM_DIR}/zorvan-calculator.js ${PROGRAM_DIR}/zorvan-calculator.wasm
     ${WEB_DIR}/manifest.webmanifest DESTINATION ${SITE_DIR})
-foreach(size 32 64 128 256)
+# The page's icons, and the sizes an installed web app asks for (192 and 512).
+set(icons)
+foreach(size 32 64 128 192 256 512)
     file(COPY ${ICON_DIR}/zorvan-${size}.png DESTINATION ${SITE_DIR})
+    list(APPEND icons "\"zorvan-${size}.png\"")
 endforeach()
+list(JOIN icons ", " ZORVAN_SITE_ICONS)
 
 # The page's progress bar counts the .wasm's bytes; the service worker's cache is named by the
 # program it keeps.

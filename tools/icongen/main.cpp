@@ -21,7 +21,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    // 192 and 512 are the sizes a web app manifest needs; 512 is also the largest desktop size.
+    for (int size : {16, 32, 48, 64, 128, 192, 256, 512}) {
         const QString path = resources.filePath(QStringLiteral("icons/zorvan-%1.png").arg(size));
         if (!drawWindowPicture(size, PictureColours::Full).save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
