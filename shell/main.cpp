@@ -17,6 +17,7 @@
 #ifdef Q_OS_WASM
 #include <emscripten.h>
 
+#include "webactivation.h"
 #include "webeventdispatcher.h"
 #include "webpagefont.h"
 #endif
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     sinceMain.start();
 #ifdef Q_OS_WASM
     useWebEventDispatcher();
+    useWebWindowActivation();
 #endif
     QApplication app(argc, argv);
     // Accessibility's first question connects to the session bus; where there is none, D-Bus

@@ -16,6 +16,10 @@ namespace {
 // only while no event is posted, and a deletion posted inside a modal dialog's loop stays
 // posted until that loop ends: the dialog's loop then never waited, never let the browser
 // deliver the click that closes it, and the page froze.
+// It also keeps a loop's end to itself. Qt 6.4's dispatcher remembers it until its next pass,
+// which is the one the browser calls after the dialog's handler has returned; that pass then
+// did nothing, and what the handler had posted (its repaint, the window made active again)
+// waited for the player's next click.
 class WebEventDispatcher : public QEventDispatcherWasm {
 public:
     bool processEvents(QEventLoop::ProcessEventsFlags flags) override;
@@ -37,15 +41,15 @@ bool WebEventDispatcher::processEvents(QEventLoop::ProcessEventsFlags flags)
     // An event posted meanwhile wakes the dispatcher, a loop's exit too; one that came while
     // the events were processed is not waited for.
     if ((flags & QEventLoop::WaitForMoreEvents) && !std::exchange(m_interrupted, false) &&
-        qt_have_asyncify())
-        qt_asyncify_suspend();
+        qt_have_asyncify() && qt_asyncify_suspend())
+        m_interrupted = false; // an end that came while waiting is what woke it
     return processed;
 }
 
 void WebEventDispatcher::interrupt()
 {
     m_interrupted = true;
-    QEventDispatcherWasm::interrupt();
+    wakeUp();
 }
 
 void WebEventDispatcher::processWindowSystemEvents(QEventLoop::ProcessEventsFlags flags)

@@ -15,6 +15,7 @@
 
 #include <emscripten.h>
 
+#include "webactivation.h"
 #include "webeventdispatcher.h"
 
 #define ZORVAN_WEB_TEST(name) int zorvan_main_##name(int argc, char** argv);
@@ -82,6 +83,7 @@ int main(int argc, char** argv)
 {
     takeEnvironment();
     useWebEventDispatcher(); // as the program's main does
+    useWebWindowActivation();
     if (argc >= 2) {
         for (const Area& area : areas) {
             if (std::strcmp(area.name, argv[1]) == 0)
