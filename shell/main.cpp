@@ -17,7 +17,6 @@
 #ifdef Q_OS_WASM
 #include <emscripten.h>
 
-#include "webactivation.h"
 #include "webeventdispatcher.h"
 #include "webpagefont.h"
 #endif
@@ -27,8 +26,7 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceMain;
     sinceMain.start();
 #ifdef Q_OS_WASM
-    useWebEventDispatcher();
-    useWebWindowActivation();
+    useWebEventHandling();
 #endif
     QApplication app(argc, argv);
     // Accessibility's first question connects to the session bus; where there is none, D-Bus

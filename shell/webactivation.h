@@ -1,5 +1,5 @@
 #pragma once
 
 // On the web, makes the window a dialog belongs to active again when the dialog closes, as a
-// desktop's window manager does (webactivation.cpp). Call before the application object exists.
+// desktop's window manager does. Called by useWebEventHandling(), before the application exists.
 void useWebWindowActivation();

@@ -6,6 +6,8 @@
 #include <QtCore/private/qeventdispatcher_wasm_p.h>
 #include <qpa/qwindowsysteminterface.h>
 
+#include "webactivation.h"
+
 // Qt's own: the program's stack is put aside (asyncify) until the dispatcher is woken.
 bool qt_have_asyncify();
 bool qt_asyncify_suspend();
@@ -58,7 +60,8 @@ void WebEventDispatcher::processWindowSystemEvents(QEventLoop::ProcessEventsFlag
         QWindowSystemInterface::sendWindowSystemEvents(flags);
 }
 
-void useWebEventDispatcher()
+void useWebEventHandling()
 {
     QCoreApplication::setEventDispatcher(new WebEventDispatcher);
+    useWebWindowActivation();
 }

@@ -15,7 +15,6 @@
 
 #include <emscripten.h>
 
-#include "webactivation.h"
 #include "webeventdispatcher.h"
 
 #define ZORVAN_WEB_TEST(name) int zorvan_main_##name(int argc, char** argv);
@@ -82,8 +81,7 @@ extern "C" int nanosleep(const timespec* duration, timespec* remaining)
 int main(int argc, char** argv)
 {
     takeEnvironment();
-    useWebEventDispatcher(); // as the program's main does
-    useWebWindowActivation();
+    useWebEventHandling(); // as the program's main does
     if (argc >= 2) {
         for (const Area& area : areas) {
             if (std::strcmp(area.name, argv[1]) == 0)
