@@ -1,0 +1,818 @@
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <tuple>
+#include <vector>
+
+#include <QStringList>
+#include <QTest>
+
+#include "discards.h"
+
+// What to throw from 14 tiles. The faults these tests must catch: tiles away off by one or
+// counted as if a fifth copy could be drawn (a face held four times, a declared kong's face);
+// accepted faces missing a way to finish (a pair of a face not held, another suit) or listing a
+// face with no copy left; copies left that forget the declared sets or the tile thrown; a
+// declared set or a bonus tile offered as a throw, a face listed twice; the throws in the wrong
+// order (tiles away, then accepted, then the best wait's value, then face order); the waits
+// of the wrong 13 tiles or conditions; a complete hand not noticed; a refusal in the wrong
+// words or with the wrong count. The exact answers come from the definitions themselves,
+// worked out below by brute force over every complete hand.
+
+using hand::Face;
+
+namespace {
+
+using Counts = std::array<int, hand::faceCount>;
+
+Face face(const QString& text)
+{
+    const hand::ParsedHand parsed =
+        hand::parseHand(text.toStdString(), hand::WinningTile::Optional);
+    for (Face f = 0; f < hand::faceCount; ++f) {
+        if (parsed.hand.concealed[f] == 1)
+            return f;
+    }
+    qFatal("not one tile: %s", qPrintable(text));
+}
+
+QString tileText(Face f)
+{
+    return QString::fromStdString(hand::faceText(f));
+}
+
+hand::Conditions conditions(const QString& text)
+{
+    auto wind = [](QChar letter) {
+        return letter == u'S'   ? hand::Wind::South
+               : letter == u'W' ? hand::Wind::West
+               : letter == u'N' ? hand::Wind::North
+                                : hand::Wind::East;
+    };
+    hand::Conditions result;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (word.startsWith(u"seat="))
+            result.seat = wind(word.at(5));
+        else if (word.startsWith(u"round="))
+            result.round = wind(word.at(6));
+        else
+            qFatal("unknown condition %s", qPrintable(word));
+    }
+    return result;
+}
+
+// "4m4 5z2": the accepted faces and their copies left.
+QString acceptsText(const std::vector<hand::Accept>& accepts)
+{
+    QStringList words;
+    for (const hand::Accept& accept : accepts)
+        words << tileText(accept.face) + QString::number(accept.left);
+    return words.join(u' ');
+}
+
+QString waitFaces(const std::vector<hand::Wait>& waits)
+{
+    QStringList words;
+    for (const hand::Wait& wait : waits)
+        words << tileText(wait.face);
+    return words.join(u' ');
+}
+
+const hand::Discard* discardOf(const hand::DiscardsResult& result, Face thrown)
+{
+    for (const hand::Discard& discard : result.discards) {
+        if (discard.face == thrown)
+            return &discard;
+    }
+    return nullptr;
+}
+
+// The brute force. Every tile the hand holds per face, a kong as four; the declared sets alone.
+Counts declaredTiles(const hand::Hand& hand)
+{
+    Counts tiles{};
+    for (const hand::DeclaredSet& set : hand.declared) {
+        for (int n = 0; n < (set.kind == hand::SetKind::Kong ? 4 : 3); ++n)
+            ++tiles[set.kind == hand::SetKind::Chow ? set.first + n : set.first];
+    }
+    return tiles;
+}
+
+// Every pong and every chow, as its three faces.
+const std::vector<std::array<Face, 3>>& everySet()
+{
+    static const std::vector<std::array<Face, 3>> sets = [] {
+        std::vector<std::array<Face, 3>> list;
+        for (Face f = 0; f < hand::faceCount; ++f)
+            list.push_back({f, f, f});
+        for (int suit = 0; suit < 3; ++suit) {
+            for (int rank = 1; rank <= 7; ++rank) {
+                const Face first = 9 * suit + rank - 1;
+                list.push_back({first, first + 1, first + 2});
+            }
+        }
+        return list;
+    }();
+    return sets;
+}
+
+// Every complete hand beside the declared sets (the sets they leave and a pair, no face more
+// than four times with the declared tiles), with the number of the held tiles' faces it
+// lacks; only those lacking at most `bound`.
+class CompleteHands {
+public:
+    using Visit = std::function<void(const Counts& complete, int lacking)>;
+    CompleteHands(const Counts& held, const Counts& declared, int sets)
+        : m_held(held), m_declared(declared), m_sets(sets), m_order(everySet())
+    {
+        // A set lacks at least what it lacks alone; the fewest lacking first, so that a search
+        // stops at the first set that cannot fit the bound.
+        std::stable_sort(m_order.begin(), m_order.end(), [this](const auto& a, const auto& b) {
+            return lackAlone(a) < lackAlone(b);
+        });
+        for (const auto& set : m_order)
+            m_lackAlone.push_back(lackAlone(set));
+    }
+
+    void each(int bound, const Visit& visit)
+    {
+        m_bound = bound;
+        m_visit = &visit;
+        m_tiles.fill(0);
+        search(0, m_sets, 0);
+    }
+
+    int fewestLacking()
+    {
+        for (int bound = 0;; ++bound) {
+            bool found = false;
+            each(bound, [&found](const Counts&, int) { found = true; });
+            if (found)
+                return bound;
+        }
+    }
+
+private:
+    int lackAlone(const std::array<Face, 3>& set) const
+    {
+        Counts tiles{};
+        int lack = 0;
+        for (const Face f : set)
+            lack += ++tiles[f] > m_held[f] ? 1 : 0;
+        return lack;
+    }
+
+    int lackAdded(Face f, int added) const
+    {
+        auto lack = [&](int tiles) { return std::max(0, tiles - m_held[f]); };
+        return lack(m_tiles[f] + added) - lack(m_tiles[f]);
+    }
+
+    void search(std::size_t from, int setsLeft, int lacking)
+    {
+        if (setsLeft == 0) {
+            for (Face pair = 0; pair < hand::faceCount; ++pair) {
+                const int after = lacking + lackAdded(pair, 2);
+                if (m_tiles[pair] + 2 + m_declared[pair] > 4 || after > m_bound)
+                    continue;
+                m_tiles[pair] += 2;
+                (*m_visit)(m_tiles, after);
+                m_tiles[pair] -= 2;
+            }
+            return;
+        }
+        const auto& sets = m_order;
+        for (std::size_t i = from; i < sets.size(); ++i) {
+            if (lacking + m_lackAlone[i] > m_bound)
+                break;
+            int after = lacking;
+            bool fits = true;
+            for (const Face f : sets[i]) {
+                after += lackAdded(f, 1);
+                ++m_tiles[f];
+                fits = fits && m_tiles[f] + m_declared[f] <= 4;
+            }
+            if (fits && after <= m_bound)
+                search(i, setsLeft - 1, after);
+            for (const Face f : sets[i])
+                --m_tiles[f];
+        }
+    }
+
+    Counts m_held;
+    Counts m_declared;
+    int m_sets;
+    std::vector<std::array<Face, 3>> m_order;
+    std::vector<int> m_lackAlone;
+    int m_bound = 0;
+    const Visit* m_visit = nullptr;
+    Counts m_tiles{};
+};
+
+struct Truth {
+    bool complete = false;
+    std::vector<hand::Discard> discards; // in face order, without waits
+};
+
+// Throwing x from the held tiles U leaves U - x; a complete hand H lacks as many of U - x as
+// of U, and one more when H holds x at least as often as U. So every throw's fewest lacking is
+// the fewest of U or one more, and the hands lacking at most that many say it all.
+Truth bruteForce(const hand::Hand& hand)
+{
+    Counts held{};
+    for (Face f = 0; f < hand::faceCount; ++f)
+        held[f] = hand.concealed[f];
+    const Counts declared = declaredTiles(hand);
+    CompleteHands complete(held, declared, 4 - int(hand.declared.size()));
+    const int fewest = complete.fewestLacking();
+
+    std::array<int, hand::faceCount> lacking;
+    lacking.fill(1000);
+    std::array<std::uint64_t, hand::faceCount> lackingFaces{};
+    complete.each(fewest + 1, [&](const Counts& tiles, int lack) {
+        std::uint64_t faces = 0;
+        for (Face f = 0; f < hand::faceCount; ++f) {
+            if (tiles[f] > held[f])
+                faces |= std::uint64_t(1) << f;
+        }
+        for (Face thrown = 0; thrown < hand::faceCount; ++thrown) {
+            if (held[thrown] == 0)
+                continue;
+            const bool lacksThrown = tiles[thrown] >= held[thrown];
+            const int after = lack + (lacksThrown ? 1 : 0);
+            const std::uint64_t afterFaces = faces | (lacksThrown ? std::uint64_t(1) << thrown : 0);
+            if (after < lacking[thrown]) {
+                lacking[thrown] = after;
+                lackingFaces[thrown] = afterFaces;
+            } else if (after == lacking[thrown]) {
+                lackingFaces[thrown] |= afterFaces;
+            }
+        }
+    });
+
+    Truth truth;
+    truth.complete = fewest == 0;
+    for (Face thrown = 0; thrown < hand::faceCount; ++thrown) {
+        if (held[thrown] == 0)
+            continue;
+        hand::Discard discard{thrown, lacking[thrown] - 1, {}, 0, {}};
+        for (Face f = 0; f < hand::faceCount; ++f) {
+            const int left = 4 - held[f] - declared[f];
+            if ((lackingFaces[thrown] >> f & 1) != 0 && left > 0) {
+                discard.accepts.push_back({f, left});
+                discard.accepted += left;
+            }
+        }
+        truth.discards.push_back(discard);
+    }
+    return truth;
+}
+
+bool sameWorth(const hand::Worth& a, const hand::Worth& b)
+{
+    return a.count == b.count && a.value == b.value && a.fans == b.fans && a.maximum == b.maximum &&
+           a.overflow == b.overflow;
+}
+
+bool sameWaits(const std::vector<hand::Wait>& a, const std::vector<hand::Wait>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.face == y.face && sameWorth(x.discard, y.discard) &&
+               sameWorth(x.selfDrawn, y.selfDrawn);
+    });
+}
+
+// The ranking as the rules say it, on the waits the 13 tiles have.
+bool rankedBefore(const hand::Discard& a, const hand::Discard& b)
+{
+    auto best = [](const hand::Discard& discard) {
+        // (has a wait, counted, value): more is better.
+        std::tuple<bool, bool, std::int64_t> value{false, false, 0};
+        for (const hand::Wait& wait : discard.waits)
+            value = std::max(value, std::tuple<bool, bool, std::int64_t>{
+                                        true, !wait.discard.overflow, wait.discard.value});
+        return value;
+    };
+    if (a.away != b.away)
+        return a.away < b.away;
+    if (a.accepted != b.accepted)
+        return a.accepted > b.accepted;
+    if (best(a) != best(b))
+        return best(a) > best(b);
+    return a.face < b.face;
+}
+
+hand::Hand withoutOne(hand::Hand hand, Face thrown)
+{
+    --hand.concealed[thrown];
+    return hand;
+}
+
+// Everything the engine says of a hand, one line per throw.
+QString describe(const std::vector<hand::Discard>& discards)
+{
+    QStringList lines;
+    for (const hand::Discard& discard : discards)
+        lines << QString("%1 away %2 accepted %3: %4 | waits %5")
+                     .arg(tileText(discard.face))
+                     .arg(discard.away)
+                     .arg(discard.accepted)
+                     .arg(acceptsText(discard.accepts), waitFaces(discard.waits));
+    return lines.join(u'\n');
+}
+
+bool sameThrows(const std::vector<hand::Discard>& a, const std::vector<hand::Discard>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.face == y.face && x.away == y.away && x.accepted == y.accepted &&
+               x.accepts == y.accepts && sameWaits(x.waits, y.waits);
+    });
+}
+
+// The engine against the brute force, the waits against findWaits of the 13 tiles left, the
+// order against the ranking; the text and the hand give the same. Returns false (having
+// failed the test) at the first difference.
+bool agrees(const hand::Hand& hand, const hand::Conditions& given, bool fromText)
+{
+    const hand::DiscardsResult result = fromText ? hand::findDiscards(hand::writeHand(hand), given)
+                                                 : hand::findDiscards(hand, given);
+    Truth truth = bruteForce(hand);
+    for (hand::Discard& discard : truth.discards) {
+        if (discard.away == 0)
+            discard.waits = hand::findWaits(withoutOne(hand, discard.face), given).waits;
+    }
+    std::stable_sort(truth.discards.begin(), truth.discards.end(), rankedBefore);
+    if (result.error.empty() && result.complete == truth.complete &&
+        sameThrows(result.discards, truth.discards))
+        return true;
+    const QString text = QString::fromStdString(hand::writeHand(hand));
+    [&] {
+        QCOMPARE(QString::fromStdString(english(result.error)), QString());
+        QCOMPARE(text + (result.complete ? " complete" : ""),
+                 text + (truth.complete ? " complete" : ""));
+        QCOMPARE(text + "\n" + describe(result.discards), text + "\n" + describe(truth.discards));
+        QFAIL(qPrintable(text + ": the waits' figures differ"));
+    }();
+    return false;
+}
+
+// Every way to put `tiles` tiles on the faces from `first` to `last`, at most `most` of each,
+// until `visit` returns false; returns false then.
+bool eachCounts(hand::Hand& hand, Face first, Face last, int tiles, const Counts& most,
+                const std::function<bool(const hand::Hand&)>& visit)
+{
+    if (first > last)
+        return tiles != 0 || visit(hand);
+    bool going = true;
+    for (int n = 0; n <= std::min(tiles, most[first]) && going; ++n) {
+        hand.concealed[first] = std::uint8_t(n);
+        going = eachCounts(hand, first + 1, last, tiles - n, most, visit);
+    }
+    hand.concealed[first] = 0;
+    return going;
+}
+
+// Random hands from one set of 136 tiles: declared sets (kongs among them, some concealed),
+// the concealed tiles either drawn at random or a complete part with some tiles exchanged,
+// bonus tiles, random winds.
+struct RandomHands {
+    std::mt19937 random;
+    explicit RandomHands(unsigned seed) : random(seed) {}
+
+    int below(int n) { return int(random() % unsigned(n)); }
+
+    std::pair<hand::Hand, hand::Conditions> next()
+    {
+        std::array<int, hand::faceCount> wall;
+        wall.fill(4);
+        hand::Hand drawn;
+        const int declared = std::array{0, 0, 1, 1, 2, 3, 4}[below(7)];
+        while (int(drawn.declared.size()) < declared) {
+            const Face f = below(hand::faceCount);
+            const int kind = below(4);
+            if (kind == 0 && f < hand::firstHonour && f % 9 < 7 && wall[f] && wall[f + 1] &&
+                wall[f + 2]) {
+                for (int n = 0; n < 3; ++n)
+                    --wall[f + n];
+                drawn.declared.push_back({hand::SetKind::Chow, f, false});
+            } else if (kind == 1 && wall[f] >= 3) {
+                wall[f] -= 3;
+                drawn.declared.push_back({hand::SetKind::Pong, f, false});
+            } else if (kind >= 2 && wall[f] == 4) {
+                wall[f] = 0;
+                drawn.declared.push_back({hand::SetKind::Kong, f, kind == 3});
+            }
+        }
+        const int concealed = 14 - 3 * declared;
+        auto take = [&](Face f) {
+            --wall[f];
+            ++drawn.concealed[f];
+        };
+        auto takeAny = [&] {
+            Face f = below(hand::faceCount);
+            while (wall[f] == 0)
+                f = below(hand::faceCount);
+            take(f);
+        };
+        if (below(2) == 0) {
+            for (int n = 0; n < concealed; ++n)
+                takeAny();
+        } else {
+            // Sets and a pair, then up to three tiles exchanged for random ones.
+            int placed = 0;
+            while (placed + 3 <= concealed - 2) {
+                const Face f = below(hand::faceCount);
+                if (below(2) == 0 && f < hand::firstHonour && f % 9 < 7 && wall[f] && wall[f + 1] &&
+                    wall[f + 2]) {
+                    take(f);
+                    take(f + 1);
+                    take(f + 2);
+                    placed += 3;
+                } else if (wall[f] >= 3) {
+                    take(f);
+                    take(f);
+                    take(f);
+                    placed += 3;
+                }
+            }
+            Face pair = below(hand::faceCount);
+            while (wall[pair] < 2)
+                pair = below(hand::faceCount);
+            take(pair);
+            take(pair);
+            for (int n = below(4); n > 0; --n) {
+                std::vector<Face> held;
+                for (Face f = 0; f < hand::faceCount; ++f)
+                    held.insert(held.end(), drawn.concealed[f], f);
+                const Face out = held[below(int(held.size()))];
+                --drawn.concealed[out];
+                ++wall[out];
+                takeAny();
+            }
+        }
+        for (bool& bonus : drawn.bonus)
+            bonus = below(5) == 0;
+        hand::Conditions given;
+        given.seat = hand::Wind(below(4));
+        given.round = hand::Wind(below(4));
+        given.selfDrawn = below(3) == 0;
+        given.noFaTable = below(8) == 0;
+        return {drawn, given};
+    }
+};
+
+} // namespace
+
+class TestDiscards : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusals_data();
+    void refusals();
+    void throwOf_data();
+    void throwOf();
+    void order_data();
+    void order();
+    void complete_data();
+    void complete();
+    void bestWait_data();
+    void bestWait();
+    void againstBruteForce_data();
+    void againstBruteForce();
+    void exchanges();
+};
+
+void TestDiscards::refusals_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("sentence");
+
+    const QString size = ": a hand to throw from is 14 tiles, a kong counted as 3";
+    QTest::newRow("14 tiles") << "123m 456m 789m 123p 5p 9s" << 0 << "";
+    QTest::newRow("a winning tile") << "123m 456m 789m 123p 5p +5p" << 0
+                                    << "a hand to throw from has no winning tile: leave out +5p";
+    QTest::newRow("one tile more") << "123m 456m 789m 123p 5p" << 0 << "1 tile more" + size;
+    QTest::newRow("two tiles more") << "123m 456m 789m 123p" << 0 << "2 tiles more" + size;
+    QTest::newRow("one tile too many")
+        << "123m 456m 789m 123p 5p 9s 9s" << 0 << "1 tile too many" + size;
+    QTest::newRow("two tiles too many")
+        << "123m 456m 789m 123p 5p 9s 9s 9s" << 0 << "2 tiles too many" + size;
+    QTest::newRow("a kong counts as three") << "[1111m] 456m 789m 123p 5p 9s" << 0 << "";
+    QTest::newRow("a kong is not four") << "[1111m] 456m 789m 123p 5p" << 0 << "1 tile more" + size;
+    QTest::newRow("bonus tiles do not count")
+        << "123m 456m 789m 123p 5p 1f 2f 3y" << 0 << "1 tile more" + size;
+    QTest::newRow("a fifth copy") << "33333m 456p 789s 11z" << 0 << "5 tiles of 3m";
+    QTest::newRow("a fifth copy beside a kong")
+        << "[1111m] 1m 456p 789s 111z 22z" << 0 << "5 tiles of 1m";
+    QTest::newRow("not a set") << "[1235m] 456p 789s 111z 2z" << 0
+                               << "[1235m] is not a chow, pong or kong";
+    QTest::newRow("unknown character") << "123x" << 0 << "unknown character \"x\"";
+    QTest::newRow("empty") << " " << 0 << "the hand is empty";
+    QTest::newRow("an unknown wind")
+        << "123m 456m 789m 123p 5p 9s" << 4 << "a wind is not East, South, West or North";
+}
+
+void TestDiscards::refusals()
+{
+    QFETCH(QString, text);
+    QFETCH(int, round);
+    QFETCH(QString, sentence);
+    hand::Conditions given;
+    given.round = hand::Wind(round);
+    const hand::DiscardsResult result = hand::findDiscards(text.toStdString(), given);
+    QCOMPARE(QString::fromStdString(english(result.error)), sentence);
+    QCOMPARE(result.discards.empty(), !sentence.isEmpty());
+    // The hand, read as the windows hold it, is refused in the same words.
+    const hand::ParsedHand parsed =
+        hand::parseHand(text.toStdString(), hand::WinningTile::Optional);
+    if (parsed.error.empty())
+        QCOMPARE(QString::fromStdString(english(hand::findDiscards(parsed.hand, given).error)),
+                 sentence);
+}
+
+void TestDiscards::throwOf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("thrown");
+    QTest::addColumn<int>("away");
+    QTest::addColumn<int>("accepted");
+    QTest::addColumn<QString>("accepts"); // "*": too many to list here
+    QTest::addColumn<QString>("waits");
+
+    // After throwing 5z the four 1m wait on a fifth copy, which is no wait; throwing any 1m
+    // and drawing any other face waits on it, so every other face is accepted: 33 faces, 122
+    // copies.
+    QTest::newRow("a face held four times") << "1111m 234p 567p 789s 5z"
+                                            << "5z" << 1 << 122 << "*"
+                                            << "";
+    QTest::newRow("a face held four times, one thrown") << "1111m 234p 567p 789s 5z"
+                                                        << "1m" << 0 << 3 << "5z3"
+                                                        << "5z";
+    QTest::newRow("a declared kong's face") << "[1111m] 23m 456p 789s 55s 7z"
+                                            << "7z" << 0 << 4 << "4m4"
+                                            << "4m";
+    // 1m still finishes the 13 tiles, but its last copy was the one thrown.
+    QTest::newRow("the last copy of a wait in the hand") << "1111m 23m 456p 789s 55z"
+                                                         << "1m" << 0 << 6 << "4m4 5z2"
+                                                         << "1m 4m 5z";
+    QTest::newRow("one copy left") << "1112345678999m 5z"
+                                   << "5z" << 0 << 23 << "1m1 2m3 3m3 4m3 5m3 6m3 7m3 8m3 9m1"
+                                   << "1m 2m 3m 4m 5m 6m 7m 8m 9m";
+    QTest::newRow("a declared chow's copies") << "[123m] 3m 456p 789s 111z 5z"
+                                              << "5z" << 0 << 2 << "3m2"
+                                              << "3m";
+    QTest::newRow("a declared pong and the fourth copy") << "[555p] 5p 123m 456m 789s 1z"
+                                                         << "1z" << 1 << 122 << "*"
+                                                         << "";
+    QTest::newRow("bonus tiles and a concealed kong") << "[123m] [456p] (7777s) 1f 2y 123s 5z 9p"
+                                                      << "9p" << 0 << 3 << "5z3"
+                                                      << "5z";
+    // Three pongs and four single tiles: a set of one single (2 tiles) and a pair of
+    // another (1).
+    QTest::newRow("two away") << "111z 222z 333z 4567z 1m"
+                              << "4z" << 2 << 20 << "1m3 2m4 3m4 5z3 6z3 7z3"
+                              << "";
+    QTest::newRow("two away, a single suited tile thrown") << "111z 222z 333z 4567z 1m"
+                                                           << "1m" << 2 << 12 << "4z3 5z3 6z3 7z3"
+                                                           << "";
+    // Breaking a pong: it lacks one again, or it is the pair and two sets come of singles.
+    QTest::newRow("three away") << "111z 222z 333z 4567z 1m"
+                                << "1z" << 3 << 24 << "1m3 2m4 3m4 1z1 4z3 5z3 6z3 7z3"
+                                << "";
+    QTest::newRow("three away, all pairs") << "11223344556677z"
+                                           << "1z" << 3 << 12 << "2z2 3z2 4z2 5z2 6z2 7z2"
+                                           << "";
+}
+
+void TestDiscards::throwOf()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, thrown);
+    QFETCH(int, away);
+    QFETCH(int, accepted);
+    QFETCH(QString, accepts);
+    QFETCH(QString, waits);
+    const hand::DiscardsResult result = hand::findDiscards(text.toStdString(), {});
+    QCOMPARE(QString::fromStdString(english(result.error)), QString());
+    const hand::Discard* discard = discardOf(result, face(thrown));
+    QVERIFY(discard);
+    QCOMPARE(discard->away, away);
+    QCOMPARE(discard->accepted, accepted);
+    int sum = 0;
+    for (const hand::Accept& accept : discard->accepts)
+        sum += accept.left;
+    QCOMPARE(sum, accepted);
+    if (accepts != u"*")
+        QCOMPARE(acceptsText(discard->accepts), accepts);
+    QCOMPARE(waitFaces(discard->waits), waits);
+}
+
+void TestDiscards::order_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("order");
+
+    QTest::newRow("fewest away first") << "1111m 234p 567p 789s 5z"
+                                       << ""
+                                       << "1m 5z 2p 7p 4p 5p 9s 3p 6p 7s 8s";
+    // 1m leaves the best wait (288 against 180) but accepts 6 copies, not 7.
+    QTest::newRow("most accepted, then the best wait") << "1111m 23m 456p 789s 55z"
+                                                       << ""
+                                                       << "4p 6p 9s 1m 2m 3m 5p 7s 8s 5z";
+    // Both wait on a pair, 3 copies each; a pair of the seat wind makes the hand's chows no
+    // longer a worthless hand, which counts for more.
+    QTest::newRow("the best wait, then face order") << "123m 456m 789m 234p 1z 4z"
+                                                    << "seat=N round=N"
+                                                    << "4z 1z 1m 9m 2p 4p 4m 6m 2m 3m 5m 7m 8m 3p";
+    QTest::newRow("the waits under the conditions given")
+        << "123m 456m 789m 234p 1z 4z"
+        << ""
+        << "1z 4z 1m 9m 2p 4p 4m 6m 2m 3m 5m 7m 8m 3p";
+    QTest::newRow("equal throws in face order") << "111z 222z 333z 4567z 1m"
+                                                << ""
+                                                << "4z 5z 6z 7z 1m 1z 2z 3z";
+}
+
+void TestDiscards::order()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, given);
+    QFETCH(QString, order);
+    const hand::DiscardsResult result = hand::findDiscards(text.toStdString(), conditions(given));
+    QStringList thrown;
+    for (const hand::Discard& discard : result.discards)
+        thrown << tileText(discard.face);
+    QCOMPARE(thrown.join(u' '), order);
+}
+
+void TestDiscards::complete_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<int>("throws");
+
+    QTest::newRow("sets and a pair") << "123m 456m 789m 123p 55p" << true << 13;
+    QTest::newRow("with a declared kong") << "[1111m] 123p 456p 789p 55z" << true << 10;
+    QTest::newRow("all declared") << "(1111m) [123p] [456p] [789p] 55z" << true << 1;
+    QTest::newRow("pongs and a pair of honours") << "111m 222m 333m 777z 55z" << true << 5;
+    QTest::newRow("waiting and one tile more") << "123m 456m 789m 123p 5p 9s" << false << 14;
+    QTest::newRow("seven pairs") << "1199m 1199p 1199s 11z" << false << 7;
+}
+
+void TestDiscards::complete()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, complete);
+    QFETCH(int, throws);
+    const hand::DiscardsResult result = hand::findDiscards(text.toStdString(), {});
+    QCOMPARE(QString::fromStdString(english(result.error)), QString());
+    QCOMPARE(result.complete, complete);
+    QCOMPARE(int(result.discards.size()), throws);
+}
+
+void TestDiscards::bestWait_data()
+{
+    QTest::addColumn<QList<qint64>>("values"); // on a discard; -1000 stands for an overflow
+    QTest::addColumn<int>("best");
+
+    QTest::newRow("none") << QList<qint64>{} << -1;
+    QTest::newRow("one") << QList<qint64>{96} << 0;
+    QTest::newRow("the highest") << QList<qint64>{96, 288, 144} << 1;
+    QTest::newRow("the first of equals") << QList<qint64>{96, 288, 288} << 1;
+    QTest::newRow("an overflow below any value") << QList<qint64>{-1000, -24} << 1;
+    QTest::newRow("an overflow alone") << QList<qint64>{-1000} << 0;
+}
+
+void TestDiscards::bestWait()
+{
+    QFETCH(QList<qint64>, values);
+    QFETCH(int, best);
+    std::vector<hand::Wait> waits;
+    for (const qint64 value : values) {
+        hand::Wait wait{Face(waits.size()), {}, {}};
+        wait.discard.overflow = value == -1000;
+        wait.discard.value = wait.discard.overflow ? 0 : value;
+        waits.push_back(wait);
+    }
+    QCOMPARE(hand::bestWait(waits), best);
+}
+
+void TestDiscards::againstBruteForce_data()
+{
+    QTest::addColumn<QString>("family");
+
+    QTest::newRow("every hand of characters 3 to 9") << "characters";
+    QTest::newRow("every hand of honours") << "honours";
+    QTest::newRow("every hand of dots beside a declared kong of 5p") << "kong";
+    QTest::newRow("every hand of bamboo beside a declared pong and chow") << "pong";
+    QTest::newRow("random hands with declared sets and kongs") << "random";
+}
+
+void TestDiscards::againstBruteForce()
+{
+    QFETCH(QString, family);
+    Counts most;
+    most.fill(4);
+    hand::Hand base;
+    int checked = 0;
+    auto check = [&](const hand::Hand& hand) {
+        ++checked;
+        return agrees(hand, {}, checked % 2 == 0);
+    };
+    if (family == u"characters") {
+        eachCounts(base, face("3m"), face("9m"), 14, most, check);
+    } else if (family == u"honours") {
+        eachCounts(base, hand::firstHonour, hand::faceCount - 1, 14, most, check);
+    } else if (family == u"kong") {
+        base.declared.push_back({hand::SetKind::Kong, face("5p"), false});
+        most[face("5p")] = 0;
+        eachCounts(base, face("1p"), face("9p"), 11, most, check);
+    } else if (family == u"pong") {
+        base.declared.push_back({hand::SetKind::Pong, face("7s"), false});
+        base.declared.push_back({hand::SetKind::Chow, face("6s"), false});
+        most[face("7s")] = 0;
+        most[face("6s")] = 3;
+        most[face("8s")] = 3;
+        eachCounts(base, face("1s"), face("9s"), 8, most, check);
+    } else {
+        RandomHands random(20240611);
+        for (int n = 0; n < 3000; ++n) {
+            const auto [drawn, given] = random.next();
+            ++checked;
+            if (!agrees(drawn, given, n % 2 == 0))
+                return;
+        }
+    }
+    if (QTest::currentTestFailed())
+        return;
+    qInfo("%d hands", checked);
+    QVERIFY(checked > 0);
+}
+
+// The tiles away and the accepted faces as first defined: a throw leaves the hand waiting
+// when the 13 tiles have a winning tile; one tile away when they do not but one exchange
+// (never drawing a fifth copy) makes them wait; the accepted faces of such a hand are the
+// draws after which some throw waits.
+void TestDiscards::exchanges()
+{
+    RandomHands random(7);
+    int checked[3] = {};
+    while (checked[0] + checked[1] + checked[2] < 150) {
+        const auto [drawn, given] = random.next();
+        const hand::DiscardsResult result = hand::findDiscards(drawn, given);
+        const Counts declared = declaredTiles(drawn);
+        auto roomFor = [&](const hand::Hand& tiles, Face f) {
+            return tiles.concealed[f] + declared[f] < 4;
+        };
+        auto waiting = [&](const hand::Hand& tiles) {
+            return hand::findWaits(tiles, given).ready();
+        };
+        for (const hand::Discard& discard : result.discards) {
+            const hand::Hand left = withoutOne(drawn, discard.face);
+            const int level = std::min(discard.away, 2);
+            if (checked[level] >= 50)
+                continue;
+            ++checked[level];
+            const QString text = QString::fromStdString(hand::writeHand(left));
+            std::vector<hand::Accept> accepts;
+            auto accept = [&](Face f) {
+                const int left14 = 4 - drawn.concealed[f] - declared[f];
+                if (left14 > 0)
+                    accepts.push_back({f, left14});
+            };
+            bool oneExchange = false;
+            for (Face in = 0; in < hand::faceCount; ++in) {
+                if (!roomFor(left, in))
+                    continue;
+                hand::Hand more = left;
+                ++more.concealed[in];
+                bool waitsAfter = false;
+                for (Face out = 0; out < hand::faceCount && !waitsAfter; ++out)
+                    waitsAfter = more.concealed[out] > 0 && waiting(withoutOne(more, out));
+                oneExchange = oneExchange || waitsAfter;
+                if (discard.away == 0) {
+                    more.winning = in;
+                    --more.concealed[in];
+                    if (hand::scoreHand(more, given).error.empty())
+                        accept(in);
+                } else if (waitsAfter) {
+                    accept(in);
+                }
+            }
+            QCOMPARE(text + (waiting(left) ? " waits" : ""),
+                     text + (discard.away == 0 ? " waits" : ""));
+            QCOMPARE(text + (oneExchange ? " within one exchange" : ""),
+                     text + (discard.away <= 1 ? " within one exchange" : ""));
+            if (discard.away <= 1)
+                QCOMPARE(text + " " + acceptsText(accepts),
+                         text + " " + acceptsText(discard.accepts));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDiscards)
+#include "tst_discards.moc"
