@@ -540,6 +540,26 @@
         <source>a waiting hand has no winning tile: leave out +%1</source>
         <translation>eine wartende Hand hat keinen Gewinnstein: lass +%1 weg</translation>
     </message>
+    <message>
+        <source>1 tile more: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>noch 1 Stein: eine Hand zum Abwerfen hat 14 Steine, ein Kong als 3 gezählt</translation>
+    </message>
+    <message>
+        <source>%1 tiles more: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>noch %1 Steine: eine Hand zum Abwerfen hat 14 Steine, ein Kong als 3 gezählt</translation>
+    </message>
+    <message>
+        <source>1 tile too many: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>1 Stein zu viel: eine Hand zum Abwerfen hat 14 Steine, ein Kong als 3 gezählt</translation>
+    </message>
+    <message>
+        <source>%1 tiles too many: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>%1 Steine zu viel: eine Hand zum Abwerfen hat 14 Steine, ein Kong als 3 gezählt</translation>
+    </message>
+    <message>
+        <source>a hand to throw from has no winning tile: leave out +%1</source>
+        <translation>eine Hand zum Abwerfen hat keinen Gewinnstein: lass +%1 weg</translation>
+    </message>
 </context>
 <context>
     <name>HandSheet</name>

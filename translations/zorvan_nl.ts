@@ -540,6 +540,26 @@
         <source>a waiting hand has no winning tile: leave out +%1</source>
         <translation>een wachtende hand heeft geen winnende steen: laat +%1 weg</translation>
     </message>
+    <message>
+        <source>1 tile more: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>nog 1 steen: een hand waaruit je weggooit is 14 stenen, een kong als 3 geteld</translation>
+    </message>
+    <message>
+        <source>%1 tiles more: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>nog %1 stenen: een hand waaruit je weggooit is 14 stenen, een kong als 3 geteld</translation>
+    </message>
+    <message>
+        <source>1 tile too many: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>1 steen te veel: een hand waaruit je weggooit is 14 stenen, een kong als 3 geteld</translation>
+    </message>
+    <message>
+        <source>%1 tiles too many: a hand to throw from is 14 tiles, a kong counted as 3</source>
+        <translation>%1 stenen te veel: een hand waaruit je weggooit is 14 stenen, een kong als 3 geteld</translation>
+    </message>
+    <message>
+        <source>a hand to throw from has no winning tile: leave out +%1</source>
+        <translation>een hand waaruit je weggooit heeft geen winnende steen: laat +%1 weg</translation>
+    </message>
 </context>
 <context>
     <name>HandSheet</name>
