@@ -278,11 +278,10 @@ bool throwsBefore(const Discard& a, const Discard& b)
         return a.away < b.away;
     if (a.accepted != b.accepted)
         return a.accepted > b.accepted;
+    // As many tiles away: both wait, or neither does.
     const int bestA = bestWait(a.waits);
     const int bestB = bestWait(b.waits);
-    if ((bestA >= 0) != (bestB >= 0))
-        return bestA >= 0;
-    if (bestA >= 0 && rankedValue(a.waits[bestA]) != rankedValue(b.waits[bestB]))
+    if (bestA >= 0 && bestB >= 0 && rankedValue(a.waits[bestA]) != rankedValue(b.waits[bestB]))
         return rankedValue(a.waits[bestA]) > rankedValue(b.waits[bestB]);
     return a.face < b.face;
 }
@@ -341,10 +340,10 @@ DiscardsResult findDiscards(const Hand& hand, const Conditions& conditions)
     for (Face face = 0; face < faceCount; ++face) {
         if (hand.concealed[face] == 0)
             continue;
-        Hand left = hand;
-        --left.concealed[face];
+        Hand kept = hand;
+        --kept.concealed[face];
         const int suit = detail::suitOf(face);
-        const SuitTable changed = suitTable(suitTiles(left.concealed, room, suit));
+        const SuitTable changed = suitTable(suitTiles(kept.concealed, room, suit));
         tables[suit] = &changed;
         const Lacking lacking = combine(tables, sets);
         tables[suit] = &whole[suit];
@@ -353,13 +352,15 @@ DiscardsResult findDiscards(const Hand& hand, const Conditions& conditions)
 
         Discard discard{face, lacking.tiles - 1, {}, 0, {}};
         for (Face drawn = 0; drawn < faceCount; ++drawn) {
-            if ((lacking.faces >> drawn & 1) != 0 && held[drawn] < 4) {
-                discard.accepts.push_back({drawn, 4 - held[drawn]});
-                discard.accepted += 4 - held[drawn];
+            // The copies the player cannot see: the tile thrown is still counted as theirs.
+            const int left = 4 - held[drawn];
+            if ((lacking.faces >> drawn & 1) != 0 && left > 0) {
+                discard.accepts.push_back({drawn, left});
+                discard.accepted += left;
             }
         }
         if (discard.away == 0)
-            discard.waits = findWaits(left, conditions).waits;
+            discard.waits = findWaits(kept, conditions).waits;
         result.discards.push_back(std::move(discard));
     }
     std::stable_sort(result.discards.begin(), result.discards.end(), throwsBefore);
