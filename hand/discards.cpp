@@ -11,12 +11,13 @@
 
 #include "tiles.h"
 
-// How far 13 tiles are from waiting: a complete hand H (the declared sets, concealed sets and a
-// pair, no face more than four times in all) lacks some of the concealed tiles' faces; the
-// tiles away are the fewest tiles any H lacks, less the one a waiting hand lacks. An exchange
-// can bring in one lacking tile, and the draws that can are the faces some fewest-lacking H
-// lacks. What H lacks adds up face by face, so it is worked out suit by suit (what k sets and
-// p pairs of one suit lack at least, and which faces) and the suits are then combined.
+// How far 13 tiles are from waiting. A complete hand H (the declared sets with concealed sets
+// and a pair, no face more than four times in all) holds some tiles the concealed part lacks;
+// the fewest any H lacks, less one, are the tiles away, since an exchange brings in at most one
+// lacking tile and a waiting hand lacks its winning tile alone. The draws that bring the hand
+// closer are the faces lacking in some H that lacks fewest. What H lacks adds up face by face,
+// so it is worked out suit by suit (the fewest tiles k sets and p pairs of a suit lack, and
+// which faces) and the suits' tables are then combined; no exchange is ever tried.
 namespace hand {
 
 namespace {
