@@ -1,6 +1,6 @@
 #include <algorithm>
 #include <array>
-#include <chrono>
+#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
@@ -100,11 +100,10 @@ std::vector<Sample> randomHands(int count)
     return samples;
 }
 
+// The processor time the program has used so far (on Windows the time since it started).
 double microseconds()
 {
-    return std::chrono::duration<double, std::micro>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return double(std::clock()) * 1e6 / CLOCKS_PER_SEC;
 }
 
 // Hand after hand from the text, as zorvan-hand reads it: the suits' tables kept between
@@ -125,7 +124,7 @@ void BM_Discards(benchmark::State& state)
 BENCHMARK(BM_Discards);
 
 // Every hand of a large sample on its own, with no table kept from before: each hand's time
-// is the least of three runs (a run that the machine interrupts is not the hand's own cost),
+// is the least of three runs (what the machine does beside it is not the hand's own cost),
 // and the counters give the median and the slowest hand, whose notation is the label.
 void BM_DiscardsEveryHand(benchmark::State& state)
 {
