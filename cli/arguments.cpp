@@ -6,6 +6,8 @@
 
 #include <QCommandLineParser>
 
+#include "tilenames.h"
+
 namespace cli {
 
 namespace {

@@ -1,6 +1,18 @@
 #include "tiles.h"
 
-namespace hand::detail {
+#include "tilenames.h"
+
+namespace hand {
+
+int handSize(const Hand& hand)
+{
+    int size = 3 * int(hand.declared.size()) + (hand.winning ? 1 : 0);
+    for (const std::uint8_t count : hand.concealed)
+        size += count;
+    return size;
+}
+
+namespace detail {
 
 namespace {
 
@@ -106,6 +118,45 @@ Counts allTiles(const Hand& hand)
     return tiles;
 }
 
+Phrase checkHand(const Hand& hand, WinningTile winningTile)
+{
+    if (hand.declared.size() > 4)
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 declared sets: a hand has at most 4"),
+                          {plainNumber(hand.declared.size())});
+    for (const DeclaredSet& set : hand.declared) {
+        const bool known = set.kind == SetKind::Chow ? canStartChow(set.first)
+                                                     : set.first >= 0 && set.first < faceCount;
+        if (!known)
+            return handPhrase(
+                QT_TRANSLATE_NOOP("Hand", "a declared set is not a chow, pong or kong"));
+        if (set.concealed && set.kind != SetKind::Kong)
+            return handPhrase(QT_TRANSLATE_NOOP("Hand", "a concealed declared set must be a kong"));
+    }
+    if (hand.winning && (*hand.winning < 0 || *hand.winning >= faceCount))
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "the winning tile is not a tile"));
+    std::array<int, faceCount> held{};
+    for (Face face = 0; face < faceCount; ++face)
+        held[face] = hand.concealed[face];
+    for (const DeclaredSet& set : hand.declared) {
+        for (int n = 0; n < setSize(set.kind); ++n)
+            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
+    }
+    if (hand.winning)
+        ++held[*hand.winning];
+    for (Face face = 0; face < faceCount; ++face) {
+        if (held[face] > 4)
+            return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 tiles of %2"),
+                              {plainNumber(held[face]), plainText(faceText(face))});
+    }
+    if (winningTile == WinningTile::Required && !hand.winning)
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "no winning tile: write it as +tile"));
+    if (winningTile == WinningTile::Forbidden && hand.winning)
+        return handPhrase(
+            QT_TRANSLATE_NOOP("Hand", "a waiting hand has no winning tile: leave out +%1"),
+            {plainText(faceText(*hand.winning))});
+    return {};
+}
+
 void splitTiles(const Counts& tiles, std::vector<Split>& out)
 {
     Counts rest = tiles;
@@ -151,4 +202,6 @@ int completingFaces(const Counts& tiles, const Counts& held, std::array<Face, fa
     return found;
 }
 
-} // namespace hand::detail
+} // namespace detail
+
+} // namespace hand

@@ -2,6 +2,8 @@
 #include <QTest>
 
 #include "handengine.h"
+#include "notation.h"
+#include "tilenames.h"
 
 using Numbers = QList<int>;
 

@@ -33,6 +33,7 @@
 #include "messageboxcatcher.h"
 #include "messages.h"
 #include "module1.h"
+#include "notation.h"
 #include "numbertext.h"
 #include "programstart.h"
 #include "shell.h"
