@@ -164,7 +164,7 @@ struct DrawnSet {
 std::optional<Hand> drawTiles(Random& random, const Shape& shape)
 {
     Counts used{};
-    auto room = [&used](Face face, int tiles) { return used[face] + tiles <= 4; };
+    auto room = [&used](Face face, int tiles) { return used[face] + tiles <= tilesPerFace; };
 
     std::vector<DrawnSet> sets;
     for (int n = 0; n < 4; ++n) {

@@ -16,6 +16,12 @@ inline constexpr int faceCount = 34;
 inline constexpr Face firstHonour = 27;
 inline constexpr Face firstDragon = 31;
 
+// Each face is in the game this many times.
+inline constexpr int tilesPerFace = 4;
+
+// How many tiles of each face.
+using FaceCounts = std::array<std::uint8_t, faceCount>;
+
 // The bonus tiles: 0-3 flowers "1f".."4f", 4-7 seasons "1y".."4y"; flower or season n
 // belongs to seat wind n.
 inline constexpr int bonusCount = 8;
@@ -35,9 +41,9 @@ struct DeclaredSet {
 
 // What the notation says, independent of how it was grouped or ordered.
 struct Hand {
-    std::array<std::uint8_t, faceCount> concealed{}; // the concealed part, without the winning tile
-    std::vector<DeclaredSet> declared;               // in the order written
-    std::optional<Face> winning;                     // the +tile
+    FaceCounts concealed{};            // the concealed part, without the winning tile
+    std::vector<DeclaredSet> declared; // in the order written
+    std::optional<Face> winning;       // the +tile
     std::array<bool, bonusCount> bonus{};
     friend bool operator==(const Hand&, const Hand&) = default;
 };

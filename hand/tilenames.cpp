@@ -3,6 +3,7 @@
 #include <array>
 
 #include "tiles.h"
+#include "winds.h"
 
 namespace hand {
 
@@ -26,15 +27,12 @@ constexpr std::array<const char*, 7> honourNames{
 
 const char* windName(Wind wind)
 {
-    static constexpr std::array<const char*, 4> names{
-        QT_TRANSLATE_NOOP("Wind", "East"), QT_TRANSLATE_NOOP("Wind", "South"),
-        QT_TRANSLATE_NOOP("Wind", "West"), QT_TRANSLATE_NOOP("Wind", "North")};
-    return names[static_cast<int>(wind)];
+    return windNames[static_cast<std::size_t>(wind)];
 }
 
 Phrase windPhrase(Wind wind)
 {
-    return phrase("Wind", windName(wind));
+    return phrase(windContext, windName(wind));
 }
 
 std::string faceText(Face face)

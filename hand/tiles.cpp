@@ -1,5 +1,7 @@
 #include "tiles.h"
 
+#include <algorithm>
+
 #include "tilenames.h"
 
 namespace hand {
@@ -72,6 +74,21 @@ bool setsOnly(std::array<std::uint8_t, 9> ranks, int length, bool chows)
     return true;
 }
 
+// Every tile of the hand per face, counted wide enough for any hand built in code, so that
+// checkHand sees a fifth tile however many there are.
+std::array<int, faceCount> heldTiles(const Hand& hand)
+{
+    std::array<int, faceCount> held{};
+    std::copy(hand.concealed.begin(), hand.concealed.end(), held.begin());
+    for (const DeclaredSet& set : hand.declared) {
+        for (int n = 0; n < setSize(set.kind); ++n)
+            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
+    }
+    if (hand.winning)
+        ++held[*hand.winning];
+    return held;
+}
+
 enum class SuitState { Sets, SetsAndPair, Broken };
 
 SuitState suitState(const Counts& tiles, int suit)
@@ -104,17 +121,9 @@ SuitState suitState(const Counts& tiles, int suit)
 
 Counts allTiles(const Hand& hand)
 {
-    Counts tiles = hand.concealed;
-    for (const DeclaredSet& set : hand.declared) {
-        if (set.kind == SetKind::Chow) {
-            for (Face face = set.first; face < set.first + 3; ++face)
-                ++tiles[face];
-        } else {
-            tiles[set.first] += std::uint8_t(setSize(set.kind));
-        }
-    }
-    if (hand.winning)
-        ++tiles[*hand.winning];
+    const std::array<int, faceCount> held = heldTiles(hand);
+    Counts tiles{};
+    std::copy(held.begin(), held.end(), tiles.begin());
     return tiles;
 }
 
@@ -134,17 +143,9 @@ Phrase checkHand(const Hand& hand, WinningTile winningTile)
     }
     if (hand.winning && (*hand.winning < 0 || *hand.winning >= faceCount))
         return handPhrase(QT_TRANSLATE_NOOP("Hand", "the winning tile is not a tile"));
-    std::array<int, faceCount> held{};
-    for (Face face = 0; face < faceCount; ++face)
-        held[face] = hand.concealed[face];
-    for (const DeclaredSet& set : hand.declared) {
-        for (int n = 0; n < setSize(set.kind); ++n)
-            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
-    }
-    if (hand.winning)
-        ++held[*hand.winning];
+    const std::array<int, faceCount> held = heldTiles(hand);
     for (Face face = 0; face < faceCount; ++face) {
-        if (held[face] > 4)
+        if (held[face] > tilesPerFace)
             return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 tiles of %2"),
                               {plainNumber(held[face]), plainText(faceText(face))});
     }
@@ -186,7 +187,7 @@ int completingFaces(const Counts& tiles, const Counts& held, std::array<Face, fa
     int found = 0;
     Counts trial = tiles;
     for (Face face = 0; face < faceCount; ++face) {
-        if (held[face] >= 4)
+        if (held[face] >= tilesPerFace)
             continue;
         const int suit = suitOf(face);
         const int brokenElsewhere = broken - (state[suit] == SuitState::Broken);

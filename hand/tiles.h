@@ -14,7 +14,7 @@
 // it fills.
 namespace hand::detail {
 
-using Counts = std::array<std::uint8_t, faceCount>;
+using Counts = FaceCounts;
 
 constexpr int suitOf(Face face)
 {
