@@ -39,7 +39,7 @@ bool endsGroup(char c)
     return isBlank(c) || c == '[' || c == '(' || c == ']' || c == ')' || c == '+';
 }
 
-Phrase quoted(std::string_view text)
+Phrase quotedPhrase(std::string_view text)
 {
     return plainText("\"" + std::string(text) + "\"");
 }
@@ -48,7 +48,7 @@ Phrase unknownCharacter(char c)
 {
     if (c > ' ' && c < 127)
         return handPhrase(QT_TRANSLATE_NOOP("Hand", "unknown character %1"),
-                          {quoted(std::string_view(&c, 1))});
+                          {quotedPhrase(std::string_view(&c, 1))});
     return handPhrase(QT_TRANSLATE_NOOP("Hand", "unknown character (code %1)"),
                       {plainNumber(int(static_cast<unsigned char>(c)))});
 }
@@ -70,7 +70,7 @@ Phrase readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
         const std::string_view digits = text.substr(digitsFrom, i - digitsFrom);
         if (digits.empty())
             return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 has no digits before it"),
-                              {quoted(std::string_view(&c, 1))});
+                              {quotedPhrase(std::string_view(&c, 1))});
         const int highest = suited ? 9 : c == 'z' ? 7 : 4;
         for (const char digit : digits) {
             const int number = digit - '0';
@@ -92,7 +92,7 @@ Phrase readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
     if (digitsFrom < text.size())
         return handPhrase(
             QT_TRANSLATE_NOOP("Hand", "%1 has no suit letter: end it with m, p, s, z, f or y"),
-            {quoted(text.substr(digitsFrom))});
+            {quotedPhrase(text.substr(digitsFrom))});
     return {};
 }
 
@@ -196,9 +196,9 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             continue;
         }
         if (c == ']' || c == ')') {
-            parsed.error =
-                handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 without an opening %2"),
-                           {quoted(std::string_view(&c, 1)), quoted(c == ']' ? "[" : "(")});
+            parsed.error = handPhrase(
+                QT_TRANSLATE_NOOP("Hand", "%1 without an opening %2"),
+                {quotedPhrase(std::string_view(&c, 1)), quotedPhrase(c == ']' ? "[" : "(")});
             break;
         }
         std::size_t end = i + 1;
@@ -209,7 +209,7 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             if (end == text.size() || text[end] != closer) {
                 parsed.error = handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 has no closing %2"),
                                           {plainText(std::string(text.substr(i, end - i))),
-                                           quoted(std::string_view(&closer, 1))});
+                                           quotedPhrase(std::string_view(&closer, 1))});
                 break;
             }
             ++end;
