@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "discards.h"
+#include "notation.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include "deal.h"
 #include "handengine.h"
+#include "notation.h"
 
 namespace {
 

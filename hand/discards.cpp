@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "notation.h"
+#include "tilenames.h"
 #include "tiles.h"
 
 // How far 13 tiles are from waiting. A complete hand H (the declared sets with concealed sets

@@ -11,6 +11,8 @@
 #include "handengine.h"
 #include "handpictures.h"
 #include "handsheet.h"
+#include "notation.h"
+#include "tilenames.h"
 
 class QButtonGroup;
 class QCheckBox;

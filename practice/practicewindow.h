@@ -14,6 +14,8 @@
 #include "fancount.h"
 #include "handengine.h"
 #include "handsheet.h"
+#include "notation.h"
+#include "situation.h"
 
 class ExplainedLabel;
 class QComboBox;

@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include "discards.h"
+#include "notation.h"
+#include "tilenames.h"
 
 // What to throw from 14 tiles. The faults these tests must catch: tiles away off by one or
 // counted as if a fifth copy could be drawn (a face held four times, a declared kong's face);

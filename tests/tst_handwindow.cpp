@@ -33,6 +33,7 @@
 #include "messageboxcatcher.h"
 #include "messages.h"
 #include "module1.h"
+#include "notation.h"
 #include "numbertext.h"
 #include "programstart.h"
 #include "shell.h"
@@ -85,7 +86,7 @@ QJsonObject zorvanHand(const QString& typed, int seat, int round, const QString&
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int status = hand::runZorvanHand(arguments, outStream, errStream);
+    const int status = cli::runZorvanHand(arguments, outStream, errStream);
     outStream.flush();
     if (status != 0)
         qWarning() << "zorvan-hand" << arguments << "exits with" << status << out << err;
