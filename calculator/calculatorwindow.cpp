@@ -29,7 +29,7 @@ using Kind = DesignedCaption::Kind;
 
 constexpr int maxFlowers = 8;
 
-QString text(std::int64_t value)
+QString numberCaption(std::int64_t value)
 {
     return QString::fromStdString(numberText(value));
 }
@@ -319,8 +319,8 @@ void CalculatorWindow::tonen()
     puntentellen();
     std::int64_t value = cappedValue(Module1::points, Module1::tablelimit);
     eastofniet(value);
-    m_label37->setText(text(value));
-    m_label38->setText(text(Module1::points));
+    m_label37->setText(numberCaption(value));
+    m_label38->setText(numberCaption(Module1::points));
 }
 
 void CalculatorWindow::init()
@@ -341,7 +341,7 @@ void CalculatorWindow::Text1_Change()
         case TableLimitDecision::Action::TooHigh:
             showMessage(tr("limit is toooooooo high"), StopIcon);
             // Setting the bound is itself a change: the nested run stores it and recounts.
-            m_text1->setText(text(std::int64_t(tableLimitBound)));
+            m_text1->setText(numberCaption(std::int64_t(tableLimitBound)));
             break;
         case TableLimitDecision::Action::Store:
             Module1::tablelimit = decision.value;
@@ -373,7 +373,7 @@ void CalculatorWindow::Command3_Click()
 
 void CalculatorWindow::showFlowerCount()
 {
-    m_label36->setText(Module1::flowercount == 0 ? QString() : text(Module1::flowercount));
+    m_label36->setText(Module1::flowercount == 0 ? QString() : numberCaption(Module1::flowercount));
 }
 
 void CalculatorWindow::Command4_Click()

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QRegularExpression>
 
 BoxValues tick(const QList<int>& boxes)
@@ -17,4 +19,9 @@ qint64 lastFigure(const QString& working)
     static const QRegularExpression number(QStringLiteral("(-?\\d+)\\D*$"));
     const auto match = number.match(working);
     return match.hasMatch() ? match.captured(1).toLongLong() : std::numeric_limits<qint64>::min();
+}
+
+void deleteClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

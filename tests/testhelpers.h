@@ -9,6 +9,9 @@
 // A sheet with these check boxes ticked.
 BoxValues tick(const QList<int>& boxes);
 
+// Deletes the windows closed with Qt::WA_DeleteOnClose now, as the event loop would.
+void deleteClosedWindows();
+
 // The last number of a working: the total it ends on.
 qint64 lastFigure(const QString& working);
 

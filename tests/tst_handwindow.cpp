@@ -49,11 +49,6 @@ const QString maxedOutText =
     QStringLiteral("Zorvan has no more fingers left to count your fans(YOUR MAXED OUT, WELL DONE)");
 const QString calculatorClosedTip = QStringLiteral("The calculator window has been closed.");
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // A click where a player clicks a check box or a radio button: on its indicator.
 void clickIndicator(QAbstractButton* button)
 {
@@ -100,7 +95,7 @@ Numbers numbersIn(const QJsonValue& array)
     return numbers;
 }
 
-Numbers ticked(const BoxValues& boxes)
+Numbers tickedBoxes(const BoxValues& boxes)
 {
     Numbers numbers;
     for (int n = 0; n < int(boxes.size()); ++n) {
@@ -110,7 +105,7 @@ Numbers ticked(const BoxValues& boxes)
     return numbers;
 }
 
-QString numbers(qint64 value)
+QString numberShown(qint64 value)
 {
     return QString::fromStdString(numberText(value));
 }
@@ -849,10 +844,10 @@ void TestHandWindow::fillCalculator()
     m_catcher->expect(overflow ? QStringList{overflowMessage()} : QStringList{},
                       QMessageBox::Critical);
 
-    QCOMPARE(ticked(m_calculator->boxValues()), sheet);
+    QCOMPARE(tickedBoxes(m_calculator->boxValues()), sheet);
     QCOMPARE(Module1::flowercount, flowers);
     QCOMPARE(numbered<QLabel>(m_calculator, "Label", 36)->text(),
-             flowers == 0 ? QString() : numbers(flowers));
+             flowers == 0 ? QString() : numberShown(flowers));
     QCOMPARE(numbered<QLabel>(m_calculator, "Label", 38)->text(), label38);
     QCOMPARE(numbered<QLabel>(m_calculator, "Label", 37)->text(), label37);
     QCOMPARE(m_calculator->findChild<QLineEdit*>("Text1")->text(), limit);
@@ -866,8 +861,8 @@ void TestHandWindow::fillCalculator()
     QCOMPARE(json["flowers"].toInt(), flowers);
     QCOMPARE(json["overflow"].toBool(), overflow);
     if (!limit.isEmpty() && !overflow) {
-        QCOMPARE(label38, numbers(json["count"].toInteger()));
-        QCOMPARE(label37, numbers(json["value"].toInteger()));
+        QCOMPARE(label38, numberShown(json["count"].toInteger()));
+        QCOMPARE(label37, numberShown(json["value"].toInteger()));
     }
 }
 
@@ -991,7 +986,7 @@ void TestHandWindow::fillFanCounter()
     const QJsonObject json = zorvanHand(typed, seat, round, boxes, {});
     QCOMPARE(numbersIn(json["fanTiles"]), pictures);
     QCOMPARE(numbersIn(json["fanBoxes"]), checks);
-    QCOMPARE(numbers(json["fans"].toInt()), total);
+    QCOMPARE(numberShown(json["fans"].toInt()), total);
     window->close();
 }
 

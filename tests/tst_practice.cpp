@@ -26,11 +26,6 @@
 
 namespace {
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 hand::Deal dealOf(const char* notation, hand::Wind seat = hand::Wind::East,
                   hand::Wind round = hand::Wind::East, bool selfDrawn = false)
 {

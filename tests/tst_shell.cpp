@@ -24,6 +24,7 @@
 #include "module1.h"
 #include "programstart.h"
 #include "shell.h"
+#include "testhelpers.h"
 
 namespace {
 
@@ -116,11 +117,6 @@ std::unique_ptr<QTimer> stopAfterFiveSeconds()
     QObject::connect(timer.get(), &QTimer::timeout, [] { QCoreApplication::exit(2); });
     timer->start(5000);
     return timer;
-}
-
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Lines of a text that ends with a line break: the last, empty piece is not a line.
