@@ -109,9 +109,10 @@ Phrase worthDetail(bool selfDrawn, const Worth& worth)
 // A wait's value in a sentence.
 Phrase sentenceWorth(const Worth& worth)
 {
-    return worth.overflow ? handWindowText(QT_TRANSLATE_NOOP("HandWindow",
-                                                             "more than the calculator can count"))
-                          : plainNumber(worth.value);
+    if (worth.overflow)
+        return handWindowText(
+            QT_TRANSLATE_NOOP("HandWindow", "more than the calculator can count"));
+    return plainNumber(worth.value);
 }
 
 } // namespace
