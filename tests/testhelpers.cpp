@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QRegularExpression>
 
@@ -24,4 +24,24 @@ qint64 lastFigure(const QString& working)
 void deleteClosedWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidgetList programWindows(bool visibleOnly)
+{
+    QWidgetList windows;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    for (QWidget* widget : all) {
+        if (!widget->parentWidget() && (!visibleOnly || widget->isVisible()))
+            windows << widget;
+    }
+    return windows;
+}
+
+QStringList visibleWindowNames()
+{
+    QStringList names;
+    for (QWidget* window : programWindows(true))
+        names << window->objectName();
+    names.sort();
+    return names;
 }
