@@ -64,6 +64,15 @@ Phrase spokenPaletteTile(int tile)
     return isBonus(tile) ? spokenBonus(tile - faceCount) : spokenFace(tile);
 }
 
+std::optional<int> paletteTileOf(std::string_view text)
+{
+    for (int tile = 0; tile < paletteSize; ++tile) {
+        if (paletteText(tile) == text)
+            return tile;
+    }
+    return std::nullopt;
+}
+
 Edit addTile(const Hand& hand, EntryMode mode, int tile)
 {
     // Counting on from a hand that is wrong already would only hide its fault.

@@ -27,12 +27,10 @@ hand::Hand handOf(const QString& notation)
 
 int paletteTile(const QString& notation)
 {
-    for (int tile = 0; tile < hand::paletteSize; ++tile) {
-        if (QString::fromStdString(hand::paletteText(tile)) == notation)
-            return tile;
-    }
-    qWarning() << "no palette tile" << notation;
-    return -1;
+    const std::optional<int> tile = hand::paletteTileOf(notation.toStdString());
+    if (!tile)
+        qWarning() << "no palette tile" << notation;
+    return tile.value_or(-1);
 }
 
 // The hand after the edit in notation, or "refused: " and the sentence why.
@@ -49,6 +47,8 @@ class TestHandEditing : public QObject {
     Q_OBJECT
 
 private slots:
+    void paletteTiles_data();
+    void paletteTiles();
     void paletteClick_data();
     void paletteClick();
     void wrongHandStaysAsItIs();
@@ -60,6 +60,30 @@ private slots:
     void waitTexts_data();
     void waitTexts();
 };
+
+void TestHandEditing::paletteTiles_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("tile"); // -1: none
+
+    QTest::newRow("first character") << "1m" << 0;
+    QTest::newRow("last bamboo") << "9s" << 26;
+    QTest::newRow("red dragon") << "7z" << 33;
+    QTest::newRow("first flower") << "1f" << 34;
+    QTest::newRow("last season") << "4y" << 41;
+    QTest::newRow("no eighth honour") << "8z" << -1;
+    QTest::newRow("no fifth flower") << "5f" << -1;
+    QTest::newRow("two tiles") << "11m" << -1;
+}
+
+void TestHandEditing::paletteTiles()
+{
+    QFETCH(QString, written);
+    QFETCH(int, tile);
+    QCOMPARE(hand::paletteTileOf(written.toStdString()).value_or(-1), tile);
+    if (tile >= 0)
+        QCOMPARE(QString::fromStdString(hand::paletteText(tile)), written);
+}
 
 void TestHandEditing::paletteClick_data()
 {
