@@ -53,6 +53,10 @@ void TestHandResult::readingLine_data()
         << "55p 33p 123m 456m 789m +5p" << true
         << "Read as chow 123m concealed, chow 456m concealed, chow 789m concealed, pong 555p "
            "concealed (won on 5p); pair 33p";
+    QTest::newRow("won on the first set")
+        << "23m 456p 789s 111z 55z +1m" << false
+        << "Read as chow 123m exposed (won on 1m), chow 456p concealed, chow 789s concealed, "
+           "pong 111z concealed; pair 55z";
     QTest::newRow("won on the pair, declared kongs")
         << "[111s] 999m [9999p] (1111m) 5p +5p" << false
         << "Read as pong 999m concealed, pong [111s] exposed, kong [9999p] exposed, kong "
