@@ -232,6 +232,13 @@ void TestHandEntry::keyboard()
     QTest::keyClick(handTiles()[0], Qt::Key_Space);
     QVERIFY(text()->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), text());
+    // The first of three: the one after it takes its place and the keyboard.
+    typeHand("123m");
+    handTiles()[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(handTiles()[0], Qt::Key_Space);
+    QCOMPARE(text()->text(), QStringLiteral("23m"));
+    QCOMPARE(QApplication::focusWidget(), handTiles()[0]);
+    QCOMPARE(handTiles()[0]->accessibleName(), QStringLiteral("Characters 2, concealed"));
 }
 
 QTEST_MAIN(TestHandEntry)
