@@ -21,6 +21,7 @@
 #include "tablelimit.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ using Kind = DesignedCaption::Kind;
 
 constexpr int maxFlowers = 8;
 
-QString text(std::int64_t value)
+QString numberCaption(std::int64_t value)
 {
     return QString::fromStdString(numberText(value));
 }
@@ -61,15 +62,15 @@ QString honorHint()
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
+CalculatorWindow::CalculatorWindow(QWidget* parent)
+    : QMainWindow(parent), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QLatin1String(windowname::calculator));
     setWindowTitle(QStringLiteral("Zorvan! Mah-Jongg Calculator"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client);
 
-    m_scale = designScale();
     createTopLine();
     createRows();
     createBottomLine();
@@ -83,11 +84,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
 
 void CalculatorWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (m_scale != designScale())
-            rescale();
-    }
+    m_language.follow(*event);
     QMainWindow::changeEvent(event);
 }
 
@@ -121,7 +118,6 @@ void CalculatorWindow::retranslate()
 
 void CalculatorWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(centralWidget());
     fitClientArea();
 }
@@ -323,8 +319,8 @@ void CalculatorWindow::tonen()
     puntentellen();
     std::int64_t value = cappedValue(Module1::points, Module1::tablelimit);
     eastofniet(value);
-    m_label37->setText(text(value));
-    m_label38->setText(text(Module1::points));
+    m_label37->setText(numberCaption(value));
+    m_label38->setText(numberCaption(Module1::points));
 }
 
 void CalculatorWindow::init()
@@ -345,7 +341,7 @@ void CalculatorWindow::Text1_Change()
         case TableLimitDecision::Action::TooHigh:
             showMessage(tr("limit is toooooooo high"), StopIcon);
             // Setting the bound is itself a change: the nested run stores it and recounts.
-            m_text1->setText(text(std::int64_t(tableLimitBound)));
+            m_text1->setText(numberCaption(std::int64_t(tableLimitBound)));
             break;
         case TableLimitDecision::Action::Store:
             Module1::tablelimit = decision.value;
@@ -377,7 +373,7 @@ void CalculatorWindow::Command3_Click()
 
 void CalculatorWindow::showFlowerCount()
 {
-    m_label36->setText(Module1::flowercount == 0 ? QString() : text(Module1::flowercount));
+    m_label36->setText(Module1::flowercount == 0 ? QString() : numberCaption(Module1::flowercount));
 }
 
 void CalculatorWindow::Command4_Click()

@@ -22,6 +22,7 @@
 #include "tilename.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 static_assert(tileCount == Module1::tileCount);
 
@@ -30,7 +31,7 @@ namespace {
 using Kind = DesignedCaption::Kind;
 
 // A face's look at the tile's designed size, in as many pixels as the screen has.
-QPixmap tileImage(int face, bool selected)
+QPixmap boardImage(int face, bool selected)
 {
     const QSize size(twipsToPixels(tileWidthTwips), twipsToPixels(tileHeightTwips));
     return ::tileImage(QLatin1String(faceNames[face]), selected, size,
@@ -55,10 +56,10 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 } // namespace
 
-FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
+FanCounterWindow::FanCounterWindow(QWidget* parent)
+    : QWidget(parent), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("Form3"));
-    m_scale = designScale();
+    setObjectName(QLatin1String(windowname::fanCounter));
 
     // Labels first: the pictures, boxes and buttons stand above them where they meet.
     createLabels();
@@ -76,11 +77,7 @@ FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
 
 void FanCounterWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (m_scale != designScale())
-            rescale();
-    }
+    m_language.follow(*event);
     QWidget::changeEvent(event);
 }
 
@@ -111,7 +108,6 @@ void FanCounterWindow::retranslate()
 
 void FanCounterWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(this);
     drawHolders();
     for (const Tile& tile : tiles)
@@ -183,7 +179,7 @@ void FanCounterWindow::createHolders()
         holder->setObjectName(QStringLiteral("Picture%1").arg(number));
         placeInTwips(holder,
                      QRect(holderLeftTwips, holderTopTwips, tileWidthTwips, tileHeightTwips));
-        holder->setPixmap(tileImage(face, selected));
+        holder->setPixmap(boardImage(face, selected));
         holder->hide();
         m_holders[number] = holder;
     }
@@ -194,7 +190,7 @@ void FanCounterWindow::drawHolders()
     for (int number = firstSelectedHolder; number <= lastHolder; ++number) {
         const bool selected = number < firstNormalHolder;
         const int face = number - (selected ? firstSelectedHolder : firstNormalHolder);
-        m_holders[number]->setPixmap(tileImage(face, selected));
+        m_holders[number]->setPixmap(boardImage(face, selected));
     }
 }
 
@@ -313,7 +309,7 @@ void FanCounterWindow::takeOverCalculatorColours()
     QPalette source = QApplication::palette();
     const auto windows = QApplication::topLevelWidgets();
     for (const QWidget* window : windows) {
-        if (window->objectName() == QLatin1String("Form1")) {
+        if (window->objectName() == QLatin1String(windowname::calculator)) {
             source = window->palette();
             break;
         }
