@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "handengine.h"
+#include "notation.h"
 #include "phrase.h"
+#include "tilenames.h"
 #include "tilepicture.h"
 
 // Entering a hand tile by tile, as the hand window does (and a page may): what a click on the

@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "handengine.h"
+#include "notation.h"
 #include "phrase.h"
+#include "tilenames.h"
 
 // What the hand window writes under a hand as it is entered: how to start, one sentence why the
 // hand cannot be scored, its waits, or its reading and its worth. Plain values and phrases, so

@@ -236,7 +236,10 @@ bool agrees(const hand::Hand& hand, const hand::Conditions& given, bool fromText
 {
     const hand::DiscardsResult result = fromText ? hand::findDiscards(hand::writeHand(hand), given)
                                                  : hand::findDiscards(hand, given);
-    auto [complete, truth] = bruteForce(hand);
+    // plain variables, not a structured binding: emscripten's clang cannot capture one
+    auto bruteForced = bruteForce(hand);
+    const bool complete = bruteForced.first;
+    std::vector<hand::Discard>& truth = bruteForced.second;
     for (hand::Discard& discard : truth) {
         if (discard.away == 0)
             discard.waits = hand::findWaits(withoutOne(hand, discard.face), given).waits;
@@ -645,7 +648,9 @@ void TestDiscards::exchanges()
     std::mt19937 random(7);
     int checked[3] = {};
     while (checked[0] + checked[1] + checked[2] < 3 * 200) {
-        const auto [drawn, given] = randomHand(random);
+        const auto dealt = randomHand(random);
+        const hand::Hand& drawn = dealt.first;
+        const hand::Conditions& given = dealt.second;
         const hand::DiscardsResult result = hand::findDiscards(drawn, given);
         const Counts declared = declaredTiles(drawn);
         auto roomFor = [&](const hand::Hand& tiles, Face f) {
