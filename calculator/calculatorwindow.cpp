@@ -21,6 +21,7 @@
 #include "sheetrules.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 namespace {
 
@@ -44,15 +45,15 @@ QString boxAccessibleName(const SheetRow& row, int index)
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
+CalculatorWindow::CalculatorWindow(QWidget* parent)
+    : QMainWindow(parent), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QLatin1String(windowname::calculator));
     setWindowTitle(QStringLiteral("Zorvan! Mah-Jongg Calculator"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client);
 
-    m_scale = designScale();
     createTopLine();
     createRows();
     createBottomLine();
@@ -66,11 +67,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
 
 void CalculatorWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (m_scale != designScale())
-            rescale();
-    }
+    m_language.follow(*event);
     QMainWindow::changeEvent(event);
 }
 
@@ -104,7 +101,6 @@ void CalculatorWindow::retranslate()
 
 void CalculatorWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(centralWidget());
     fitClientArea();
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "handsheet.h"
+#include "languagefollower.h"
 
 class QCheckBox;
 class QLabel;
@@ -80,5 +81,5 @@ private:
     std::array<QCheckBox*, lastBox + 1> m_checks{};
     std::array<QPushButton*, 8> m_commands{};
     std::array<QLabel*, 39> m_labels{}; // the designed captions, by label number
-    double m_scale = 1;                 // the design scale the controls stand at
+    LanguageFollower m_language;
 };

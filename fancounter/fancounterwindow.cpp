@@ -23,6 +23,7 @@
 #include "tilename.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 static_assert(tileCount == Module1::tileCount);
 
@@ -56,10 +57,10 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 } // namespace
 
-FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
+FanCounterWindow::FanCounterWindow(QWidget* parent)
+    : QWidget(parent), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("Form3"));
-    m_scale = designScale();
+    setObjectName(QLatin1String(windowname::fanCounter));
 
     // Labels first: the pictures, boxes and buttons stand above them where they meet.
     createLabels();
@@ -77,11 +78,7 @@ FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
 
 void FanCounterWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (m_scale != designScale())
-            rescale();
-    }
+    m_language.follow(*event);
     QWidget::changeEvent(event);
 }
 
@@ -112,7 +109,6 @@ void FanCounterWindow::retranslate()
 
 void FanCounterWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(this);
     drawHolders();
     for (const Tile& tile : tiles)
@@ -308,7 +304,7 @@ void FanCounterWindow::takeOverCalculatorColours()
     QPalette source = QApplication::palette();
     const auto windows = QApplication::topLevelWidgets();
     for (const QWidget* window : windows) {
-        if (window->objectName() == QLatin1String("Form1")) {
+        if (window->objectName() == QLatin1String(windowname::calculator)) {
             source = window->palette();
             break;
         }

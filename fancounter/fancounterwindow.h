@@ -6,6 +6,7 @@
 
 #include "fanboard.h"
 #include "fancount.h"
+#include "languagefollower.h"
 
 class QCheckBox;
 class QLabel;
@@ -67,5 +68,5 @@ private:
     std::array<QLabel*, lastHolder + 1> m_holders{}; // by picture number
     std::array<QCheckBox*, lastCheck + 1> m_checks{};
     std::array<QPushButton*, 3> m_commands{};
-    double m_scale = 1; // the design scale the controls stand at
+    LanguageFollower m_language;
 };
