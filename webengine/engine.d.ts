@@ -212,7 +212,57 @@ export interface Practice extends Score {
   pictures: Picture[];
 }
 
+// What `zorvan-hand --json` prints (docs/zorvan-hand.md), parsed; a request it refuses gives
+// { error } with the sentence the program gives, in English.
+export interface Refusal {
+  error: string;
+}
+export interface HandReport {
+  hand: string;
+  count: number | null;
+  value: number | null;
+  limit: number;
+  fans: number;
+  maximum: boolean;
+  overflow: boolean;
+  boxes: number[];
+  flowers: number;
+  fanTiles: number[];
+  fanBoxes: number[];
+  readings: number;
+  reading: { kind: "chow" | "pong" | "kong" | "pair"; tiles: string; open: boolean;
+             declared: boolean; winning: boolean }[];
+  working: { count: string[]; value: string[]; fans: string[] };
+}
+export interface WaitsReport {
+  ready: boolean;
+  waits: { tile: string; discard: Worth; selfDrawn: Worth }[];
+}
+export interface DealReport extends HandReport {
+  seed: number;
+  level: 1 | 2 | 3;
+  seat: "East" | "South" | "West" | "North";
+  round: "East" | "South" | "West" | "North";
+  selfDrawn: boolean;
+  lastTile: boolean;
+  supplement: boolean;
+  robbingKong: boolean;
+  noFaTable: boolean;
+}
+
 export interface Engine {
+  // What `zorvan-hand --json` prints for the same request, byte for byte (a line feed at the
+  // end), and parsed: a hand scored (with its +tile), a waiting hand's waits (13 tiles, no
+  // +tile), a deal (`zorvan-hand --deal --level L --seed N [--limit M] --json`). A value that
+  // is not one (a seat of "X", a limit of 0, a level of 4, a seed of 1.5) is refused with the
+  // program's own sentence.
+  scoreJson(hand: string, c?: Conditions): string;
+  score(hand: string, c?: Conditions): HandReport | Refusal;
+  waitsJson(hand: string, c?: Conditions): string;
+  waits(hand: string, c?: Conditions): WaitsReport | Refusal;
+  dealJson(level: 1 | 2 | 3, seed: number, limit?: number): string;
+  deal(level: 1 | 2 | 3, seed: number, limit?: number): DealReport | Refusal;
+
   // The two results of a sheet, as the calculator window shows them.
   sheet(s: Sheet): SheetFigures;
   tableLimitTyped(text: string): TableLimitTyped;
