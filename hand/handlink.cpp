@@ -219,6 +219,7 @@ HandLink readHandLink(std::string_view link)
             if (!limit)
                 return refuse(badTableLimit(*value));
             read.conditions.tablelimit = *limit;
+            read.limitGiven = true;
         } else {
             for (std::size_t n = 0; n < switches.size(); ++n) {
                 if (key != switches[n].name)

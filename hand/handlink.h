@@ -34,6 +34,8 @@ Phrase badTableLimit(std::string_view text);
 struct HandLink {
     std::string hand; // the notation as written, not yet read
     Conditions conditions;
+    bool limitGiven =
+        false;    // the limit is the link's, not the one a hand is counted under by default
     Phrase error; // why the link holds no hand; then nothing else is meaningful
 };
 

@@ -173,6 +173,7 @@ void TestHandLink::readsLinks()
     QCOMPARE(read.conditions.seat, seat);
     QCOMPARE(read.conditions.round, Wind::East);
     QCOMPARE(read.conditions.tablelimit, limit);
+    QCOMPARE(read.limitGiven, link.contains("limit="));
     QCOMPARE(read.conditions.selfDrawn, self);
 }
 
