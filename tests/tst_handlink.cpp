@@ -220,6 +220,10 @@ void TestHandLink::refusesBadValues_data()
         << "#hand=1m&seat=%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9"
            "%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9"
         << "the seat wind must be E, S, W or N, not \"éééééééééééééééééééééééé...\"";
+    // Beyond the 16-bit plane a character is two of the 24.
+    QTest::newRow("characters of two UTF-16 units")
+        << "#hand=1m&seat=" + QString("%F0%9F%80%84").repeated(13)
+        << "the seat wind must be E, S, W or N, not \"" + QString("🀄").repeated(12) + "...\"";
 }
 
 void TestHandLink::refusesBadValues()

@@ -8,6 +8,7 @@
 
 #include "engineapi.h"
 #include "pagejson.h"
+#include "report.h"
 
 // The engine's calls as the web page makes them: each answer is one line of JSON whose members
 // say what the windows decide. The rules the windows pin already are taken as given; these
@@ -129,6 +130,8 @@ private slots:
     void practiceBounds_data();
     void practiceBounds();
     void judge();
+    void zorvanHandAnswers_data();
+    void zorvanHandAnswers();
 };
 
 void TestWebEngine::phraseJson_data()
@@ -719,6 +722,84 @@ void TestWebEngine::judge()
     QCOMPARE(verdict("", "").value("refused").toBool(), true);
     QVERIFY(!verdict("", "").value("lines").toArray().isEmpty());
     QCOMPARE(object(webengine::judge(42, 5, 500, "1", "")).contains("error"), true);
+}
+
+// The page's values reach the report as zorvan-hand's command line would give them: a value
+// that is not one gets the program's sentence, in the order the program reads its options;
+// a request that is one gets the report's own answer. (The node test compares both with the
+// program itself.)
+void TestWebEngine::zorvanHandAnswers_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a hand") << "score"
+                            << "";
+    QTest::newRow("a waiting hand") << "waits"
+                                    << "";
+    QTest::newRow("a deal") << "deal 2 42"
+                            << "";
+    QTest::newRow("a deal at the largest seed, leading zeros")
+        << "deal 003 0009007199254740991 065536"
+        << "";
+    QTest::newRow("a seat that is none") << "score Q"
+                                         << "the seat wind must be E, S, W or N, not \"Q\"";
+    QTest::newRow("a deal's limit before its level")
+        << "deal 4 1 0"
+        << "the table limit must be a whole number from 1 to 65536, not \"0\"";
+    QTest::newRow("level 0") << "deal 0 1"
+                             << "the level must be 1, 2 or 3, not \"0\"";
+    QTest::newRow("level 4") << "deal 4 1"
+                             << "the level must be 1, 2 or 3, not \"4\"";
+    QTest::newRow("a seed past the largest")
+        << "deal 1 9007199254740992"
+        << "the seed must be a whole number from 0 to 9007199254740991, not \"9007199254740992\"";
+    QTest::newRow("a seed of 17 digits") << "deal 1 00000000000000001"
+                                         << "";
+    QTest::newRow("a fraction") << "deal 1 1.5"
+                                << "the seed must be a whole number from 0 to 9007199254740991, "
+                                   "not \"1.5\"";
+    QTest::newRow("no seed")
+        << "deal 1 -"
+        << "the seed must be a whole number from 0 to 9007199254740991, not \"\"";
+}
+
+void TestWebEngine::zorvanHandAnswers()
+{
+    QFETCH(QString, request);
+    QFETCH(QString, error);
+    const QStringList words = request.split(' ');
+    const std::string hand =
+        words[0] == "waits" ? "123m 456p 789s 234s 5z" : "123m 456p 789s 234s 5z +5z";
+    std::string answer;
+    report::Request expected;
+    expected.json = true;
+    expected.hand = hand;
+    if (words[0] == "deal") {
+        const std::string level = words[1].toStdString();
+        const std::string seed = words[2] == "-" ? std::string() : words[2].toStdString();
+        const std::string limit = words.size() > 3 ? words[3].toStdString() : std::string();
+        answer = webengine::dealJson(
+            level, seed, words.size() > 3 ? std::optional<std::string_view>(limit) : std::nullopt);
+        expected.task = report::Task::Deal;
+        expected.level = static_cast<hand::DealLevel>(words[1].toInt());
+        expected.seed = words[2].toULongLong();
+        if (words.size() > 3)
+            expected.conditions.tablelimit = words[3].toInt();
+    } else {
+        const std::string seat = words.value(1).toStdString();
+        const webengine::PageConditions conditions{
+            words.size() > 1 ? std::optional<std::string_view>(seat) : std::nullopt, std::nullopt,
+            std::nullopt, 0};
+        answer = words[0] == "score" ? webengine::scoreJson(hand, conditions)
+                                     : webengine::waitsJson(hand, conditions);
+        expected.task = words[0] == "score" ? report::Task::Score : report::Task::Waits;
+    }
+    if (error.isEmpty())
+        QCOMPARE(QString::fromStdString(answer),
+                 QString::fromStdString(report::answer(expected).out));
+    else
+        QCOMPARE(QString::fromStdString(answer),
+                 QString::fromStdString(report::errorJson(error.toStdString())));
 }
 
 QTEST_APPLESS_MAIN(TestWebEngine)
