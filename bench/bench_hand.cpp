@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "deal.h"
+#include "handediting.h"
 #include "handengine.h"
 
 namespace {
@@ -119,6 +120,24 @@ void BM_HandWaitsNineWay(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HandWaitsNineWay);
+
+// The palette as tile entry offers it after every click: which of the 42 tiles a click may add,
+// in one mode, for a random 13-tile hand (each tile tried as an edit of the hand).
+void BM_HandAddableTiles(benchmark::State& state)
+{
+    const auto mode = static_cast<hand::EntryMode>(state.range(0));
+    std::vector<hand::Hand> hands;
+    for (const Sample& sample : randomHands(1000, true))
+        hands.push_back(hand::parseHand(sample.text, hand::WinningTile::Optional).hand);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        auto addable = hand::addableTiles(hands[next++ % hands.size()], mode);
+        benchmark::DoNotOptimize(addable);
+    }
+}
+BENCHMARK(BM_HandAddableTiles)
+    ->Arg(static_cast<int>(hand::EntryMode::Tile))
+    ->Arg(static_cast<int>(hand::EntryMode::Pong));
 
 // A dealt hand at each level: every draw that does not keep to the level is scored and
 // drawn again, so the first level, which throws away the most, costs the most.

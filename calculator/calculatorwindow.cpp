@@ -27,7 +27,7 @@ namespace {
 
 using Kind = DesignedCaption::Kind;
 
-QString text(std::int64_t value)
+QString numberCaption(std::int64_t value)
 {
     return QString::fromStdString(numberText(value));
 }
@@ -295,8 +295,8 @@ void CalculatorWindow::tonen()
     puntentellen();
     std::int64_t value = cappedValue(Module1::points, Module1::tablelimit);
     eastofniet(value);
-    m_label37->setText(text(value));
-    m_label38->setText(text(Module1::points));
+    m_label37->setText(numberCaption(value));
+    m_label38->setText(numberCaption(Module1::points));
 }
 
 void CalculatorWindow::init()

@@ -11,7 +11,7 @@
 
 namespace {
 
-bool isDigit(char c)
+bool isDecimalDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -38,12 +38,12 @@ std::size_t readNumber(std::string_view text, DecimalParts& parts)
         ++i;
     }
     const std::size_t integerStart = i;
-    while (i < n && isDigit(text[i]))
+    while (i < n && isDecimalDigit(text[i]))
         ++i;
     parts.integerDigits = text.substr(integerStart, i - integerStart);
     if (i < n && text[i] == '.') {
         const std::size_t fractionStart = ++i;
-        while (i < n && isDigit(text[i]))
+        while (i < n && isDecimalDigit(text[i]))
             ++i;
         parts.fractionDigits = text.substr(fractionStart, i - fractionStart);
     }
@@ -56,9 +56,9 @@ std::size_t readNumber(std::string_view text, DecimalParts& parts)
             negativeExponent = text[j] == '-';
             ++j;
         }
-        if (j < n && isDigit(text[j])) {
+        if (j < n && isDecimalDigit(text[j])) {
             std::int64_t exponent = 0;
-            while (j < n && isDigit(text[j])) {
+            while (j < n && isDecimalDigit(text[j])) {
                 exponent = std::min(exponent * 10 + (text[j] - '0'), exponentLimit);
                 ++j;
             }

@@ -32,7 +32,7 @@ namespace {
 using Kind = DesignedCaption::Kind;
 
 // A face's look at the tile's designed size, in as many pixels as the screen has.
-QPixmap tileImage(int face, bool selected)
+QPixmap boardImage(int face, bool selected)
 {
     const QSize size(twipsToPixels(tileWidthTwips), twipsToPixels(tileHeightTwips));
     return ::tileImage(QLatin1String(faceNames[face]), selected, size,
@@ -180,7 +180,7 @@ void FanCounterWindow::createHolders()
         holder->setObjectName(QStringLiteral("Picture%1").arg(number));
         placeInTwips(holder,
                      QRect(holderLeftTwips, holderTopTwips, tileWidthTwips, tileHeightTwips));
-        holder->setPixmap(tileImage(face, selected));
+        holder->setPixmap(boardImage(face, selected));
         holder->hide();
         m_holders[number] = holder;
     }
@@ -191,7 +191,7 @@ void FanCounterWindow::drawHolders()
     for (int number = firstSelectedHolder; number <= lastHolder; ++number) {
         const bool selected = number < firstNormalHolder;
         const int face = number - (selected ? firstSelectedHolder : firstNormalHolder);
-        m_holders[number]->setPixmap(tileImage(face, selected));
+        m_holders[number]->setPixmap(boardImage(face, selected));
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "blanks.h"
 #include "handpictures.h"
 #include "tiles.h"
+#include "whitespace.h"
 
 namespace hand {
 
@@ -15,7 +15,7 @@ bool isBonus(int tile)
     return tile >= faceCount;
 }
 
-Edit refused(const Hand& hand, Phrase why)
+Edit refusedEdit(const Hand& hand, Phrase why)
 {
     return {hand, std::move(why)};
 }
@@ -25,20 +25,23 @@ Edit addBonus(const Hand& hand, EntryMode mode, int bonus)
 {
     const Phrase tile = plainText(bonusText(bonus));
     if (mode == EntryMode::Winning)
-        return refused(hand, phrase("Hand",
-                                    QT_TRANSLATE_NOOP("Hand", "+%1: a flower or season is not a "
-                                                              "winning tile"),
-                                    {tile}));
+        return refusedEdit(hand,
+                           phrase("Hand",
+                                  QT_TRANSLATE_NOOP("Hand", "+%1: a flower or season is not a "
+                                                            "winning tile"),
+                                  {tile}));
     if (mode != EntryMode::Tile)
-        return refused(hand, phrase("Hand",
-                                    QT_TRANSLATE_NOOP("Hand", "%1: a flower or season is not part "
-                                                              "of a chow, pong or kong"),
-                                    {tile}));
+        return refusedEdit(hand,
+                           phrase("Hand",
+                                  QT_TRANSLATE_NOOP("Hand", "%1: a flower or season is not part "
+                                                            "of a chow, pong or kong"),
+                                  {tile}));
     if (hand.bonus[bonus])
-        return refused(hand, phrase("Hand",
-                                    QT_TRANSLATE_NOOP("Hand", "%1 is in the hand already: each "
-                                                              "flower and season is there once"),
-                                    {tile}));
+        return refusedEdit(hand,
+                           phrase("Hand",
+                                  QT_TRANSLATE_NOOP("Hand", "%1 is in the hand already: each "
+                                                            "flower and season is there once"),
+                                  {tile}));
     Hand next = hand;
     next.bonus[bonus] = true;
     return {std::move(next), {}};
@@ -61,18 +64,28 @@ Phrase spokenPaletteTile(int tile)
     return isBonus(tile) ? spokenBonus(tile - faceCount) : spokenFace(tile);
 }
 
+std::optional<int> paletteTileOf(std::string_view text)
+{
+    for (int tile = 0; tile < paletteSize; ++tile) {
+        if (paletteText(tile) == text)
+            return tile;
+    }
+    return std::nullopt;
+}
+
 Edit addTile(const Hand& hand, EntryMode mode, int tile)
 {
     // Counting on from a hand that is wrong already would only hide its fault.
     if (Phrase error = detail::checkHand(hand, WinningTile::Optional); !error.empty())
-        return refused(hand, std::move(error));
+        return refusedEdit(hand, std::move(error));
     if (isBonus(tile))
         return addBonus(hand, mode, tile - faceCount);
     if (mode == EntryMode::Chow && !detail::canStartChow(tile))
-        return refused(hand, phrase("Hand",
-                                    QT_TRANSLATE_NOOP("Hand", "no chow starts at %1: a chow is "
-                                                              "three tiles in a row of one suit"),
-                                    {plainText(faceText(tile))}));
+        return refusedEdit(hand,
+                           phrase("Hand",
+                                  QT_TRANSLATE_NOOP("Hand", "no chow starts at %1: a chow is "
+                                                            "three tiles in a row of one suit"),
+                                  {plainText(faceText(tile))}));
     Hand next = hand;
     switch (mode) {
     case EntryMode::Tile:
@@ -96,7 +109,7 @@ Edit addTile(const Hand& hand, EntryMode mode, int tile)
     }
     // A fifth declared set, or a fifth tile of a face.
     if (Phrase error = detail::checkHand(next, WinningTile::Optional); !error.empty())
-        return refused(hand, std::move(error));
+        return refusedEdit(hand, std::move(error));
     return {std::move(next), {}};
 }
 
@@ -134,8 +147,8 @@ Edit removeTile(const Hand& hand, int slot)
         }
         return {std::move(next), {}};
     }
-    return refused(hand, phrase("Hand", QT_TRANSLATE_NOOP("Hand", "no tile %1 to take out"),
-                                {plainNumber(slot + 1LL)}));
+    return refusedEdit(hand, phrase("Hand", QT_TRANSLATE_NOOP("Hand", "no tile %1 to take out"),
+                                    {plainNumber(slot + 1LL)}));
 }
 
 TilePictureGroups entryPictures(const Hand& hand, const Reading* reading)
@@ -158,7 +171,7 @@ TilePictureGroups entryPictures(const Hand& hand, const Reading* reading)
 
 ParsedHand readTypedHand(std::string_view text)
 {
-    if (trimBlanks(text).empty())
+    if (trimWhiteSpace(text).empty())
         return {};
     return parseHand(text, WinningTile::Optional);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,8 @@ inline constexpr int paletteSize = faceCount + bonusCount;
 std::string paletteText(int tile);
 std::string paletteImage(int tile);
 Phrase spokenPaletteTile(int tile);
+// The palette tile written so ("5p", "2f"), if there is one.
+std::optional<int> paletteTileOf(std::string_view text);
 
 // A hand after an edit; when the edit is refused, the hand as it was and the sentence why.
 struct Edit {

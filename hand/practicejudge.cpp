@@ -3,13 +3,13 @@
 #include <charconv>
 #include <utility>
 
-#include "blanks.h"
+#include "whitespace.h"
 
 namespace hand {
 
 namespace {
 
-Phrase say(const char* pattern, std::vector<Phrase> args = {})
+Phrase practiceText(const char* pattern, std::vector<Phrase> args = {})
 {
     return phrase("PracticeWindow", pattern, std::move(args));
 }
@@ -17,37 +17,38 @@ Phrase say(const char* pattern, std::vector<Phrase> args = {})
 Phrase countLine(const HandResult& scored, bool right, long long typed)
 {
     if (scored.overflow)
-        return right ? say(QT_TRANSLATE_NOOP("PracticeWindow", "Right: the hand is worth more "
-                                                               "than the calculator can count."))
-                     : say(QT_TRANSLATE_NOOP("PracticeWindow",
-                                             "Not quite: the hand is worth more than the "
-                                             "calculator can count, not %1."),
-                           {plainNumber(typed)});
-    return right ? say(QT_TRANSLATE_NOOP("PracticeWindow", "Right: the hand is worth %1."),
-                       {plainNumber(scored.count)})
-                 : say(QT_TRANSLATE_NOOP("PracticeWindow",
-                                         "Not quite: the hand is worth %1, not %2."),
-                       {plainNumber(scored.count), plainNumber(typed)});
+        return right ? practiceText(QT_TRANSLATE_NOOP("PracticeWindow",
+                                                      "Right: the hand is worth more "
+                                                      "than the calculator can count."))
+                     : practiceText(QT_TRANSLATE_NOOP("PracticeWindow",
+                                                      "Not quite: the hand is worth more than the "
+                                                      "calculator can count, not %1."),
+                                    {plainNumber(typed)});
+    return right ? practiceText(QT_TRANSLATE_NOOP("PracticeWindow", "Right: the hand is worth %1."),
+                                {plainNumber(scored.count)})
+                 : practiceText(QT_TRANSLATE_NOOP("PracticeWindow",
+                                                  "Not quite: the hand is worth %1, not %2."),
+                                {plainNumber(scored.count), plainNumber(typed)});
 }
 
 Phrase fansLine(const HandResult& scored, bool right, long long typed)
 {
     const bool one = scored.fans == 1;
     if (right)
-        return one ? say(QT_TRANSLATE_NOOP("PracticeWindow", "Right: 1 fan."))
-                   : say(QT_TRANSLATE_NOOP("PracticeWindow", "Right: %1 fans."),
-                         {plainNumber(scored.fans)});
-    return one ? say(QT_TRANSLATE_NOOP("PracticeWindow", "Not quite: 1 fan, not %1."),
-                     {plainNumber(typed)})
-               : say(QT_TRANSLATE_NOOP("PracticeWindow", "Not quite: %1 fans, not %2."),
-                     {plainNumber(scored.fans), plainNumber(typed)});
+        return one ? practiceText(QT_TRANSLATE_NOOP("PracticeWindow", "Right: 1 fan."))
+                   : practiceText(QT_TRANSLATE_NOOP("PracticeWindow", "Right: %1 fans."),
+                                  {plainNumber(scored.fans)});
+    return one ? practiceText(QT_TRANSLATE_NOOP("PracticeWindow", "Not quite: 1 fan, not %1."),
+                              {plainNumber(typed)})
+               : practiceText(QT_TRANSLATE_NOOP("PracticeWindow", "Not quite: %1 fans, not %2."),
+                              {plainNumber(scored.fans), plainNumber(typed)});
 }
 
 } // namespace
 
 TypedNumber readTypedNumber(std::string_view text)
 {
-    text = trimBlanks(text);
+    text = trimWhiteSpace(text);
     if (text.empty())
         return {};
     // from_chars takes a minus but no plus.
@@ -77,11 +78,11 @@ Verdict judgeAnswer(const HandResult& scored, std::string_view count, std::strin
     if (refuseCount || refuseFans) {
         verdict.refused = true;
         if (refuseCount)
-            verdict.lines.push_back(
-                say(QT_TRANSLATE_NOOP("PracticeWindow", "Type the count as a whole number.")));
+            verdict.lines.push_back(practiceText(
+                QT_TRANSLATE_NOOP("PracticeWindow", "Type the count as a whole number.")));
         if (refuseFans)
-            verdict.lines.push_back(
-                say(QT_TRANSLATE_NOOP("PracticeWindow", "Type the fans as a whole number.")));
+            verdict.lines.push_back(practiceText(
+                QT_TRANSLATE_NOOP("PracticeWindow", "Type the fans as a whole number.")));
         return verdict;
     }
     const bool judgeCount = typedCount.kind == Kind::Number;
@@ -112,8 +113,8 @@ void PracticeTally::settle(bool right)
 
 Phrase PracticeTally::text() const
 {
-    return say(QT_TRANSLATE_NOOP("PracticeWindow", "%1 of %2 right, %3 in a row"),
-               {plainNumber(m_right), plainNumber(m_hands), plainNumber(m_inARow)});
+    return practiceText(QT_TRANSLATE_NOOP("PracticeWindow", "%1 of %2 right, %3 in a row"),
+                        {plainNumber(m_right), plainNumber(m_hands), plainNumber(m_inARow)});
 }
 
 } // namespace hand

@@ -38,6 +38,7 @@ HandWindow::HandWindow(QWidget* parent)
     m_entry = new TileEntry(this);
     connect(m_entry, &TileEntry::changed, this, [this] { refresh(); });
     createConditions();
+    m_entry->createHandArea();
     createResult();
     createButtons();
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));

@@ -27,7 +27,6 @@ TileEntry::TileEntry(QWidget* window) : QObject(window), m_window(window)
     createTextLine();
     createPalette();
     createModes();
-    createHandArea();
 }
 
 void TileEntry::createTextLine()

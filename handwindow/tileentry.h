@@ -26,7 +26,11 @@ class TileEntry : public QObject {
     Q_OBJECT
 
 public:
+    // Makes the text line, the palette and the modes; the window's conditions follow them.
     explicit TileEntry(QWidget* window);
+    // Then the hand's pictures and the clear button, so that the controls stand in the window
+    // in the order it reads (which screen readers follow).
+    void createHandArea();
 
     // The hand as the pictures show it: the last text that read, or what the clicks built.
     const hand::Hand& hand() const { return m_hand; }
@@ -62,7 +66,6 @@ private:
     void createTextLine();
     void createPalette();
     void createModes();
-    void createHandArea();
     hand::EntryMode mode() const;
     // Writes the hand into the text box; the change handling then reads it back.
     void rewrite(const hand::Hand& hand);

@@ -2,12 +2,21 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "handsheet.h"
 
 // A sheet with these check boxes ticked.
 BoxValues tick(const QList<int>& boxes);
+
+// The program's own windows: parentless top-level widgets (menus and boxes have parents).
+QWidgetList programWindows(bool visibleOnly);
+// The names of the windows shown, sorted.
+QStringList visibleWindowNames();
+
+// Deletes the windows closed with Qt::WA_DeleteOnClose now, as the event loop would.
+void deleteClosedWindows();
 
 // The last number of a working: the total it ends on.
 qint64 lastFigure(const QString& working);

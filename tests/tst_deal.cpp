@@ -20,7 +20,7 @@ QString text(const Phrase& phrase)
     return text(english(phrase));
 }
 
-bool holdsKong(const hand::Hand& hand)
+bool declaresKong(const hand::Hand& hand)
 {
     for (const hand::DeclaredSet& set : hand.declared) {
         if (set.kind == hand::SetKind::Kong)
@@ -44,7 +44,7 @@ QString fault(const hand::Deal& dealt, const hand::HandResult& result)
     const hand::Conditions& conditions = dealt.conditions;
     if (!result.error.empty())
         return text(result.error);
-    if (conditions.supplement && !(conditions.selfDrawn && holdsKong(dealt.hand)))
+    if (conditions.supplement && !(conditions.selfDrawn && declaresKong(dealt.hand)))
         return "a supplementary tile without a kong or not self-picked";
     if (conditions.robbingKong && (conditions.selfDrawn || conditions.supplement))
         return "robbing a kong self-picked or on a supplementary tile";
@@ -178,7 +178,7 @@ void TestDeal::coverage()
             ticked[box] |= result.boxes[box];
         for (std::size_t tile = 0; tile < selected.size(); ++tile)
             selected[tile] = selected[tile] || result.fanTiles[tile];
-        kongs += holdsKong(dealt.hand) ? 1 : 0;
+        kongs += declaresKong(dealt.hand) ? 1 : 0;
         discards += dealt.conditions.selfDrawn ? 0 : 1;
     }
     for (const SheetRow& row : handSheet) {

@@ -28,7 +28,7 @@ FanBoxValues boxes(const Checks& ticked)
     return values;
 }
 
-Pictures range(int first, int last)
+Pictures pictureRange(int first, int last)
 {
     Pictures pictures;
     for (int picture = first; picture <= last; ++picture)
@@ -88,8 +88,8 @@ void TestFanCount::fans_data()
     QTest::addColumn<Checks>("checks");
     QTest::addColumn<int>("expected");
 
-    const Pictures flowers = range(16, 19);
-    const Pictures seasons = range(20, 23);
+    const Pictures flowers = pictureRange(16, 19);
+    const Pictures seasons = pictureRange(20, 23);
     const Checks counted{1, 2, 3, 4, 5, 8, 9, 10};
 
     QTest::newRow("empty board: the no-flowers fan") << Pictures{} << Checks{} << 1;

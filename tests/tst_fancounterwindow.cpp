@@ -1,48 +1,22 @@
+// The fan counter window: its controls at their places, the image holders, a fresh board on
+// opening, the calculator's colours, and the tiles' looks restored from their flags.
 #include <algorithm>
-#include <memory>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include "calculatorwindow.h"
-#include "fancount.h"
-#include "fancounterwindow.h"
-#include "messageboxcatcher.h"
-#include "messages.h"
-#include "module1.h"
-#include "testhelpers.h"
+#include "fancountertest.h"
 
-using Pictures = QList<int>;
-using Checks = QList<int>;
-
-namespace {
-
-const QString maxedOutText =
-    QStringLiteral("Zorvan has no more fingers left to count your fans(YOUR MAXED OUT, WELL DONE)");
-const QString selfPickHint =
-    QStringLiteral("This means you also should check the Self Pick checkbox!");
-
-// Selected and normal holders of each tile, index 0 for Picture1.
-constexpr int selectedHolders[] = {24, 25, 26, 27, 24, 25, 26, 27, 24, 25, 26, 27,
-                                   36, 37, 38, 28, 29, 30, 31, 32, 33, 34, 35};
-
-bool isSelected(int picture)
-{
-    return Module1::tilestate[picture - 1] == "aan";
-}
-
-} // namespace
-
-class TestFanCounterWindow : public QObject {
+class TestFanCounterWindow : public QObject, protected FanCounterWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openTheWindow(); }
+    void cleanup() { closeTheWindow(); }
 
     void windowAndLayout();
     void geometry_data();
@@ -50,91 +24,10 @@ private slots:
     void resizingMovesNothing();
     void holdersHoldTheImages();
     void opensOnAFreshBoard();
-    void rowExclusiveClicks_data();
-    void rowExclusiveClicks();
-    void rowsNeverAffectEachOther();
-    void toggleTilesAllTogether();
-    void everyClickRewritesTheTotal();
-    void doubleClickCountsOnce_data();
-    void doubleClickCountsOnce();
-    void onlyAFullLeftClickCounts();
-    void boxesRecount_data();
-    void boxesRecount();
-    void maximumMessage_data();
-    void maximumMessage();
-    void clearAll_data();
-    void clearAll();
-    void clearAllKeepsTheTableSetting();
-    void clearAllShowsNoMaximumMessage();
-    void clearAllMendsLooksAndFlagsThatCameApart();
-    void hintChangesNothing();
     void coloursFromTheCalculator();
     void defaultColoursWithoutACalculator();
     void reopeningShowsTheRetainedFlags();
-    void randomClicksCountLikeTheFinalBoard();
-
-private:
-    QLabel* picture(int n) const { return numbered<QLabel>(m_window.get(), "Picture", n); }
-    QLabel* label(int n) const { return numbered<QLabel>(m_window.get(), "Label", n); }
-    QCheckBox* check(int n) const { return numbered<QCheckBox>(m_window.get(), "Check", n); }
-    QPushButton* command(int n) const
-    {
-        return numbered<QPushButton>(m_window.get(), "Command", n);
-    }
-    QString total() const { return label(8)->text(); }
-    void openWindow()
-    {
-        m_window = std::make_unique<FanCounterWindow>();
-        m_window->setVisible(true);
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-    void clickTile(int n) { QTest::mouseClick(picture(n), Qt::LeftButton); }
-    void clickTiles(const Pictures& pictures)
-    {
-        for (int n : pictures)
-            clickTile(n);
-    }
-    void clickBoxes(const Checks& checks)
-    {
-        for (int n : checks)
-            QTest::mouseClick(check(n), Qt::LeftButton);
-    }
-    // The tile shows exactly the holder's image, and the look agrees with its flag.
-    bool showsLook(int n, bool selected) const
-    {
-        const int holder = selectedHolders[n - 1] + (selected ? 0 : 15);
-        return picture(n)->pixmap().cacheKey() == picture(holder)->pixmap().cacheKey();
-    }
-    void verifyBoardAgreesWithFlags() const
-    {
-        for (int n = 1; n <= 23; ++n) {
-            QVERIFY2(showsLook(n, isSelected(n)), qPrintable(QStringLiteral("Picture%1").arg(n)));
-            QVERIFY(Module1::tilestate[n - 1].empty() || isSelected(n));
-        }
-    }
-    QString countedTotal() const
-    {
-        return QStringLiteral(" %1").arg(
-            countFans(selectedTiles(Module1::tilestate), m_window->boxValues()));
-    }
-    std::unique_ptr<MessageBoxCatcher> m_catcher;
-    std::unique_ptr<FanCounterWindow> m_window;
 };
-
-void TestFanCounterWindow::init()
-{
-    Module1::reset();
-    Module1::fancount = 999; // the load step must not depend on it
-    m_catcher = std::make_unique<MessageBoxCatcher>();
-    openWindow();
-}
-
-void TestFanCounterWindow::cleanup()
-{
-    m_window.reset();
-    m_catcher->expectNoneLeft();
-    m_catcher.reset();
-}
 
 void TestFanCounterWindow::windowAndLayout()
 {
@@ -297,273 +190,6 @@ void TestFanCounterWindow::opensOnAFreshBoard()
         QVERIFY(!check(n)->isChecked());
 }
 
-void TestFanCounterWindow::rowExclusiveClicks_data()
-{
-    QTest::addColumn<Pictures>("clicks");
-    QTest::addColumn<Pictures>("selected");
-
-    QTest::newRow("prevailing East") << Pictures{1} << Pictures{1};
-    QTest::newRow("prevailing East then South") << Pictures{1, 2} << Pictures{2};
-    QTest::newRow("prevailing East twice") << Pictures{1, 1} << Pictures{};
-    QTest::newRow("prevailing round the table") << Pictures{1, 2, 3, 4} << Pictures{4};
-    QTest::newRow("prevailing North, West, West") << Pictures{4, 3, 3} << Pictures{};
-    QTest::newRow("seat South then North") << Pictures{6, 8} << Pictures{8};
-    QTest::newRow("seat West twice then East") << Pictures{7, 7, 5} << Pictures{5};
-    QTest::newRow("both rows") << Pictures{3, 7, 2, 5} << Pictures{2, 5};
-}
-
-void TestFanCounterWindow::rowExclusiveClicks()
-{
-    QFETCH(Pictures, clicks);
-    QFETCH(Pictures, selected);
-    clickTiles(clicks);
-    for (int n = 1; n <= 23; ++n) {
-        QCOMPARE(isSelected(n), selected.contains(n));
-        QVERIFY(showsLook(n, selected.contains(n)));
-    }
-    QCOMPARE(total(), QStringLiteral(" 1"));
-}
-
-void TestFanCounterWindow::rowsNeverAffectEachOther()
-{
-    clickTiles({1, 5, 9});
-    QVERIFY(isSelected(1) && isSelected(5) && isSelected(9));
-    QCOMPARE(total(), QStringLiteral(" 3"));
-    clickTile(2); // prevailing moves to South; seat and pong stay
-    QVERIFY(!isSelected(1) && isSelected(2) && isSelected(5) && isSelected(9));
-    QCOMPARE(total(), QStringLiteral(" 2"));
-    clickTile(9); // the pong goes; the wind rows stay
-    QVERIFY(isSelected(2) && isSelected(5) && !isSelected(9));
-    QCOMPARE(total(), QStringLiteral(" 1"));
-    verifyBoardAgreesWithFlags();
-}
-
-void TestFanCounterWindow::toggleTilesAllTogether()
-{
-    Pictures toggles;
-    for (int n = 9; n <= 23; ++n)
-        toggles << n;
-    clickTiles(toggles);
-    for (int n = 9; n <= 23; ++n)
-        QVERIFY(isSelected(n) && showsLook(n, true));
-    // All flowers and seasons, no seat wind: 2; the dragons 3; wind pongs without winds 0.
-    QCOMPARE(total(), QStringLiteral(" 5"));
-    clickTiles({6, 1});
-    QCOMPARE(total(), QStringLiteral(" 9")); // own flower and season 2, South pong 1, East 1
-    clickTiles(toggles);
-    for (int n = 9; n <= 23; ++n)
-        QVERIFY(!isSelected(n) && showsLook(n, false));
-    QCOMPARE(total(), QStringLiteral(" 1"));
-}
-
-void TestFanCounterWindow::everyClickRewritesTheTotal()
-{
-    for (int n : {1, 1, 9, 9, 16, 16}) {
-        label(8)->setText(QStringLiteral("stale"));
-        clickTile(n);
-        QCOMPARE(total(), countedTotal());
-    }
-    QCOMPARE(total(), QStringLiteral(" 1"));
-}
-
-void TestFanCounterWindow::doubleClickCountsOnce_data()
-{
-    QTest::addColumn<int>("tile");
-    QTest::addColumn<bool>("secondPressDelivered");
-
-    // Widgets see press, release, double click, release; some platforms also deliver the
-    // second press before the double click.
-    QTest::newRow("prevailing wind") << 3 << false;
-    QTest::newRow("prevailing wind, second press delivered") << 3 << true;
-    QTest::newRow("flower") << 17 << false;
-    QTest::newRow("flower, second press delivered") << 17 << true;
-}
-
-void TestFanCounterWindow::doubleClickCountsOnce()
-{
-    QFETCH(int, tile);
-    QFETCH(bool, secondPressDelivered);
-    QLabel* target = picture(tile);
-    QTest::mousePress(target, Qt::LeftButton);
-    QTest::mouseRelease(target, Qt::LeftButton);
-    if (secondPressDelivered)
-        QTest::mousePress(target, Qt::LeftButton);
-    QTest::mouseDClick(target, Qt::LeftButton);
-    QTest::mouseRelease(target, Qt::LeftButton);
-    QVERIFY(isSelected(tile));
-    QVERIFY(showsLook(tile, true));
-    QCOMPARE(total(), countedTotal());
-
-    // A plain click afterwards still counts.
-    clickTile(tile);
-    QVERIFY(!isSelected(tile));
-    QVERIFY(showsLook(tile, false));
-}
-
-void TestFanCounterWindow::onlyAFullLeftClickCounts()
-{
-    QTest::mouseClick(picture(13), Qt::RightButton);
-    QVERIFY(!isSelected(13));
-    QTest::mousePress(picture(13), Qt::LeftButton);
-    QTest::mouseRelease(picture(13), Qt::LeftButton, {}, QPoint(100, 100)); // released outside
-    QVERIFY(!isSelected(13));
-    QTest::mouseRelease(picture(14), Qt::LeftButton); // a release without a press
-    QVERIFY(!isSelected(14));
-    QCOMPARE(total(), QStringLiteral(" 1"));
-    clickTile(13);
-    QVERIFY(isSelected(13));
-    QCOMPARE(total(), QStringLiteral(" 2"));
-}
-
-void TestFanCounterWindow::boxesRecount_data()
-{
-    QTest::addColumn<Checks>("checks");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("All Pungs") << Checks{1} << " 4";
-    QTest::newRow("All Chows") << Checks{2} << " 2";
-    QTest::newRow("Semi Pure and Pure") << Checks{3, 4} << " 10";
-    QTest::newRow("Self Pick") << Checks{5} << " 2";
-    QTest::newRow("MJ on Suplement tile") << Checks{8} << " 2";
-    QTest::newRow("MJ on robbing kong") << Checks{9} << " 2";
-    QTest::newRow("Last tile") << Checks{10} << " 2";
-    QTest::newRow("no-FA table") << Checks{11} << " 0";
-    QTest::newRow("Pure ticked and cleared") << Checks{4, 4} << " 1";
-    QTest::newRow("no-FA ticked and cleared") << Checks{11, 11} << " 1";
-    QTest::newRow("every counted box") << Checks{1, 2, 3, 4, 5, 8, 9, 10} << " 18";
-}
-
-void TestFanCounterWindow::boxesRecount()
-{
-    QFETCH(Checks, checks);
-    QFETCH(QString, expected);
-    clickBoxes(checks);
-    QCOMPARE(total(), expected);
-    QCOMPARE(Module1::fancount, expected.trimmed().toInt());
-}
-
-void TestFanCounterWindow::maximumMessage_data()
-{
-    QTest::addColumn<int>("box");
-    QTest::newRow("All Terminals") << 6;
-    QTest::newRow("All Honors") << 7;
-}
-
-void TestFanCounterWindow::maximumMessage()
-{
-    QFETCH(int, box);
-    // A flag set behind the window's back shows whether a box recounts.
-    Module1::tilestate[13] = "aan";
-    QTest::mouseClick(check(box), Qt::LeftButton);
-    QVERIFY(check(box)->isChecked());
-    m_catcher->expect({maxedOutText}, QMessageBox::NoIcon);
-    QCOMPARE(total(), QStringLiteral(" 1"));
-
-    QTest::mouseClick(check(box), Qt::LeftButton);
-    QVERIFY(!check(box)->isChecked());
-    QCOMPARE(m_catcher->count(), 0);
-    QCOMPARE(total(), QStringLiteral(" 1"));
-
-    // The program's own ticking congratulates as well.
-    check(box)->setChecked(true);
-    m_catcher->expect({maxedOutText}, QMessageBox::NoIcon);
-    QCOMPARE(total(), QStringLiteral(" 1"));
-
-    // Another box recounts, without the maximum hand.
-    QTest::mouseClick(check(2), Qt::LeftButton);
-    QCOMPARE(total(), QStringLiteral(" 3"));
-}
-
-void TestFanCounterWindow::clearAll_data()
-{
-    QTest::addColumn<Pictures>("clicks");
-    QTest::addColumn<Checks>("checks");
-    QTest::addColumn<QString>("before");
-
-    QTest::newRow("East, East pong, flower 3, Pure") << Pictures{1, 9, 18} << Checks{4} << " 7";
-    QTest::newRow("already clear") << Pictures{} << Checks{} << " 1";
-    QTest::newRow("the largest hand")
-        << Pictures{1, 5, 9, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}
-        << Checks{1, 2, 3, 4, 5, 8, 9, 10} << " 26";
-    QTest::newRow("every tile that can be selected")
-        << Pictures{4, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23} << Checks{1, 3}
-        << " 15";
-}
-
-void TestFanCounterWindow::clearAll()
-{
-    QFETCH(Pictures, clicks);
-    QFETCH(Checks, checks);
-    QFETCH(QString, before);
-    clickTiles(clicks);
-    clickBoxes(checks);
-    QCOMPARE(total(), before);
-
-    QTest::mouseClick(command(1), Qt::LeftButton);
-    for (int n = 1; n <= 23; ++n) {
-        QVERIFY(!isSelected(n));
-        QVERIFY(Module1::tilestate[n - 1].empty());
-        QVERIFY(showsLook(n, false));
-    }
-    for (int n = 1; n <= 11; ++n)
-        QVERIFY(!check(n)->isChecked());
-    QCOMPARE(total(), QStringLiteral(" 1"));
-    QCOMPARE(Module1::fancount, 1);
-}
-
-void TestFanCounterWindow::clearAllKeepsTheTableSetting()
-{
-    clickTiles({2, 6, 10, 17});
-    clickBoxes({11, 5});
-    QTest::mouseClick(command(1), Qt::LeftButton);
-    QVERIFY(check(11)->isChecked());
-    QVERIFY(!check(5)->isChecked());
-    QCOMPARE(total(), QStringLiteral(" 0"));
-    // Clearing again changes nothing.
-    QTest::mouseClick(command(1), Qt::LeftButton);
-    QVERIFY(check(11)->isChecked());
-    QCOMPARE(total(), QStringLiteral(" 0"));
-}
-
-void TestFanCounterWindow::clearAllShowsNoMaximumMessage()
-{
-    clickBoxes({6, 7});
-    m_catcher->expect({maxedOutText, maxedOutText}, QMessageBox::NoIcon);
-    QTest::mouseClick(command(1), Qt::LeftButton);
-    QVERIFY(!check(6)->isChecked() && !check(7)->isChecked());
-    QCOMPARE(m_catcher->count(), 0);
-    QCOMPARE(total(), QStringLiteral(" 1"));
-}
-
-void TestFanCounterWindow::clearAllMendsLooksAndFlagsThatCameApart()
-{
-    // A flag without its look, a look without its flag, two selected winds in a row.
-    Module1::tilestate[14] = "aan";
-    clickTiles({16, 3});
-    Module1::tilestate[15].clear();
-    Module1::tilestate[0] = "aan";
-    QTest::mouseClick(command(1), Qt::LeftButton);
-    verifyBoardAgreesWithFlags();
-    for (int n = 1; n <= 23; ++n)
-        QVERIFY(!isSelected(n));
-    QCOMPARE(total(), QStringLiteral(" 1"));
-}
-
-void TestFanCounterWindow::hintChangesNothing()
-{
-    clickTiles({2, 6, 10, 14});
-    clickBoxes({4, 11});
-    const auto flags = Module1::tilestate;
-    const QString before = total();
-    QTest::mouseClick(command(2), Qt::LeftButton);
-    m_catcher->expect({selfPickHint}, QMessageBox::Warning);
-    QCOMPARE(Module1::tilestate, flags);
-    QCOMPARE(total(), before);
-    QCOMPARE(Module1::fancount, before.trimmed().toInt());
-    QVERIFY(check(4)->isChecked() && check(11)->isChecked() && !check(5)->isChecked());
-    verifyBoardAgreesWithFlags();
-}
-
 void TestFanCounterWindow::coloursFromTheCalculator()
 {
     m_window.reset();
@@ -634,50 +260,6 @@ void TestFanCounterWindow::reopeningShowsTheRetainedFlags()
     clickTile(2);
     QVERIFY(!isSelected(1) && showsLook(1, false) && isSelected(2));
     verifyBoardAgreesWithFlags();
-}
-
-void TestFanCounterWindow::randomClicksCountLikeTheFinalBoard()
-{
-    QRandomGenerator random(4711);
-    for (int round = 0; round < 12; ++round) {
-        QTest::mouseClick(command(1), Qt::LeftButton);
-        if (check(11)->isChecked())
-            QTest::mouseClick(check(11), Qt::LeftButton);
-        const QList<int> countedBoxes{1, 2, 3, 4, 5, 8, 9, 10, 11};
-        for (int click = 0; click < 30; ++click) {
-            if (random.bounded(4) == 0)
-                QTest::mouseClick(check(countedBoxes[random.bounded(countedBoxes.size())]),
-                                  Qt::LeftButton);
-            else
-                clickTile(int(random.bounded(1, 24)));
-            QCOMPARE(total(), countedTotal());
-        }
-        verifyBoardAgreesWithFlags();
-        for (int first : {1, 5}) {
-            int selectedInRow = 0;
-            for (int n = first; n < first + 4; ++n)
-                selectedInRow += isSelected(n);
-            QVERIFY(selectedInRow <= 1);
-        }
-
-        // The same board entered tile by tile in picture order, boxes in number order.
-        const auto flags = Module1::tilestate;
-        const FanBoxValues values = m_window->boxValues();
-        const QString result = total();
-        QTest::mouseClick(command(1), Qt::LeftButton);
-        if (check(11)->isChecked())
-            QTest::mouseClick(check(11), Qt::LeftButton);
-        for (int n = 1; n <= 23; ++n) {
-            if (flags[n - 1] == "aan")
-                clickTile(n);
-        }
-        for (int n = 1; n <= 11; ++n) {
-            if (values[n] == 1)
-                QTest::mouseClick(check(n), Qt::LeftButton);
-        }
-        QCOMPARE(Module1::tilestate, flags);
-        QCOMPARE(total(), result);
-    }
 }
 
 QTEST_MAIN(TestFanCounterWindow)

@@ -124,7 +124,7 @@ QString firstUntranslated(const QStringList& texts)
     return {};
 }
 
-void click(QWidget* window, const char* prefix, int number)
+void clickNumbered(QWidget* window, const char* prefix, int number)
 {
     auto* widget = numbered<QWidget>(window, prefix, number);
     QVERIFY2(widget, qPrintable(QString::fromLatin1(prefix) + QString::number(number)));
@@ -227,13 +227,13 @@ void TestLanguage::everyTextGoesThroughTheCatalogues()
     // judged answer; and every message box.
     numbered<QLineEdit>(calculator.get(), "Text", 1)->setText(QStringLiteral("500"));
     for (int box : {1, 2, 52, 54})
-        click(calculator.get(), "Check", box);
+        clickNumbered(calculator.get(), "Check", box);
     for (const char* form :
          {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "HandForm", "PracticeForm"})
         shell.windows().open(QLatin1String(form));
     QWidget* fanCounter = shell.windows().instance(QStringLiteral("Form3"));
-    click(fanCounter, "Picture", 5);
-    click(fanCounter, "Picture", 16);
+    clickNumbered(fanCounter, "Picture", 5);
+    clickNumbered(fanCounter, "Picture", 16);
     auto* handWindow = shell.windows().instance(QStringLiteral("HandForm"));
     auto* practice =
         static_cast<PracticeWindow*>(shell.windows().instance(QStringLiteral("PracticeForm")));
@@ -271,15 +271,15 @@ void TestLanguage::everyTextGoesThroughTheCatalogues()
     // The message boxes, Qt's OK button included.
     catcher.take();
     for (int hint : {1, 3})
-        click(calculator.get(), "Command", hint);
+        clickNumbered(calculator.get(), "Command", hint);
     numbered<QLineEdit>(calculator.get(), "Text", 1)->setText(QStringLiteral("70000"));
     numbered<QLineEdit>(calculator.get(), "Text", 1)->setText(QStringLiteral("x"));
     menuItem(calculator.get(), QStringLiteral("Howmenu"))->trigger();
-    click(fanCounter, "Check", 6);
-    click(fanCounter, "Command", 2);
+    clickNumbered(fanCounter, "Check", 6);
+    clickNumbered(fanCounter, "Command", 2);
     numbered<QLineEdit>(calculator.get(), "Text", 1)->setText(QStringLiteral("65536"));
     for (int box : {60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71})
-        click(calculator.get(), "Check", box);
+        clickNumbered(calculator.get(), "Check", box);
     const QList<CaughtMessage> caught = catcher.take();
     QCOMPARE(caught.size(), 8); // two hints, too high, typo, how-to, maximum, "?", overflow
     for (const CaughtMessage& message : caught) {
@@ -339,11 +339,11 @@ void TestLanguage::switchingKeepsTheWindowsAndChangesTheirWords()
     QCoreApplication::processEvents();
     numbered<QLineEdit>(calculator.get(), "Text", 1)->setText(QStringLiteral("1000"));
     for (int box : {1, 2, 57})
-        click(calculator.get(), "Check", box);
-    click(calculator.get(), "Command", 5);
+        clickNumbered(calculator.get(), "Check", box);
+    clickNumbered(calculator.get(), "Command", 5);
     QWidget* glossary = shell.windows().open(QStringLiteral("Form6"));
     QWidget* fanCounter = shell.windows().open(QStringLiteral("Form3"));
-    click(fanCounter, "Picture", 14);
+    clickNumbered(fanCounter, "Picture", 14);
     auto* fanRulesText = shell.windows()
                              .open(QStringLiteral("Form7"))
                              ->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
@@ -464,7 +464,7 @@ void TestLanguage::numbersIgnoreTheLocale()
     CalculatorWindow calculator;
     auto* limit = numbered<QLineEdit>(&calculator, "Text", 1);
     limit->setText(QStringLiteral("1000"));
-    click(&calculator, "Check", 57);
+    clickNumbered(&calculator, "Check", 57);
     QCOMPARE(numbered<QLabel>(&calculator, "Label", 38)->text(), QStringLiteral(" 160"));
     QCOMPARE(numbered<QLabel>(&calculator, "Label", 37)->text(), QStringLiteral(" 640"));
     limit->setText(QStringLiteral("1,5"));

@@ -11,7 +11,7 @@ using BoxList = QList<int>;
 
 namespace {
 
-BoxList range(int first, int last)
+BoxList boxRange(int first, int last)
 {
     BoxList boxes;
     for (int n = first; n <= last; ++n) {
@@ -66,17 +66,18 @@ void TestPointsCount::count_data()
     QTest::newRow("every late multiplier doubles flowers")
         << BoxList{65, 66, 67, 68, 69, 70, 71, 72} << 1 << 500 << 24 * 256;
     QTest::newRow("all honors replaces the count")
-        << (range(2, 58) + BoxList{60, 61}) << 2 << 300 << 616;
+        << (boxRange(2, 58) + BoxList{60, 61}) << 2 << 300 << 616;
     QTest::newRow("all honors, plain") << BoxList{60, 61} << 2 << 300 << 616;
     QTest::newRow("both replacements equal one") << BoxList{59, 60} << 0 << 300 << 300;
     QTest::newRow("all terminals alone") << BoxList{59} << 0 << 300 << 300;
     QTest::newRow("replacement by a negative limit") << BoxList{59, 61} << 1 << -50 << -92;
     QTest::newRow("all honors, both FA from own seat") << BoxList{60, 61, 62} << 0 << 500 << 2000;
     QTest::newRow("all honors at 65536 up to the last tile but one")
-        << (BoxList{60} + range(61, 70)) << 0 << 65536 << 1073741824;
-    QTest::newRow("every box, 8 flowers, limit 32735") << range(2, 72) << 8 << 32735 << 2147418112;
+        << (BoxList{60} + boxRange(61, 70)) << 0 << 65536 << 1073741824;
+    QTest::newRow("every box, 8 flowers, limit 32735")
+        << boxRange(2, 72) << 8 << 32735 << 2147418112;
     QTest::newRow("exactly the negative end")
-        << (BoxList{59} + range(61, 71)) << 0 << -65536 << std::numeric_limits<int>::min();
+        << (BoxList{59} + boxRange(61, 71)) << 0 << -65536 << std::numeric_limits<int>::min();
     QTest::newRow("negative count from a negative limit") << BoxList{60, 57} << 0 << -100 << -100;
 }
 
@@ -97,14 +98,16 @@ void TestPointsCount::overflowStopsAtTheStep_data()
     QTest::addColumn<int>("lastCompleted");
 
     QTest::newRow("all honors at 65536 through the last tile")
-        << (BoxList{60} + range(61, 71)) << 0 << 65536 << 1073741824;
-    QTest::newRow("every box, 8 flowers, limit 32736") << range(2, 72) << 8 << 32736 << 1073741824;
-    QTest::newRow("every box, 8 flowers, limit 65536") << range(2, 72) << 8 << 65536 << 1074266112;
+        << (BoxList{60} + boxRange(61, 71)) << 0 << 65536 << 1073741824;
+    QTest::newRow("every box, 8 flowers, limit 32736")
+        << boxRange(2, 72) << 8 << 32736 << 1073741824;
+    QTest::newRow("every box, 8 flowers, limit 65536")
+        << boxRange(2, 72) << 8 << 65536 << 1074266112;
     // (limit + 32) with the limit near the top of the range overflows on the flowers' sum.
     QTest::newRow("flowers' sum") << BoxList{60} << 8 << std::numeric_limits<int>::max() - 31
                                   << std::numeric_limits<int>::max() - 31;
     QTest::newRow("one past the negative end")
-        << (BoxList{59} + range(61, 72)) << 0 << -65536 << std::numeric_limits<int>::min();
+        << (BoxList{59} + boxRange(61, 72)) << 0 << -65536 << std::numeric_limits<int>::min();
 }
 
 void TestPointsCount::overflowStopsAtTheStep()

@@ -26,11 +26,6 @@
 
 namespace {
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 hand::Deal dealOf(const char* notation, hand::Wind seat = hand::Wind::East,
                   hand::Wind round = hand::Wind::East, bool selfDrawn = false)
 {
@@ -77,7 +72,7 @@ constexpr std::pair<const char*, const char*> tallyRows[] = {
 
 } // namespace
 
-class TestPractice : public QObject {
+class TestPractice : public QObject, protected ProgramTest {
     Q_OBJECT
 
 private slots:
@@ -114,34 +109,25 @@ private:
     }
     void openPractice()
     {
-        m_calculator->findChild<QAction*>("PracticeMenu")->trigger();
+        item("PracticeMenu")->trigger();
         m_window = qobject_cast<PracticeWindow*>(m_shell->windows().instance("PracticeForm"));
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
-    std::unique_ptr<MessageBoxCatcher> m_catcher;
-    QPointer<CalculatorWindow> m_calculator;
-    std::unique_ptr<Shell> m_shell;
     QPointer<PracticeWindow> m_window;
 };
 
 void TestPractice::init()
 {
-    deleteClosedWindows();
-    Module1::reset();
-    m_catcher = std::make_unique<MessageBoxCatcher>();
-    startProgram(m_calculator, m_shell);
+    startTheProgram();
     if (!QTest::currentTestFailed())
         openPractice();
 }
 
 void TestPractice::cleanup()
 {
-    m_shell.reset();
-    delete m_calculator.data();
-    deleteClosedWindows();
-    m_catcher->expectNoneLeft();
+    stopTheProgram();
 }
 
 void TestPractice::menuOpensOneInstance()

@@ -43,7 +43,7 @@ namespace {
 int handlerDepth = 0;
 std::exception_ptr pendingError;
 
-QString describe(const std::exception_ptr& error)
+QString describeError(const std::exception_ptr& error)
 {
     try {
         std::rethrow_exception(error);
@@ -68,7 +68,7 @@ EventHandlerScope::~EventHandlerScope()
 {
     if (--handlerDepth > 0 || !pendingError)
         return;
-    const QString text = describe(std::exchange(pendingError, nullptr));
+    const QString text = describeError(std::exchange(pendingError, nullptr));
     try {
         showMessage(text, StopIcon);
     } catch (...) {

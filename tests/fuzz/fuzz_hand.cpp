@@ -16,7 +16,7 @@ namespace {
 
 using Counts = std::array<int, hand::faceCount>;
 
-[[noreturn]] void fail(const char* what, const std::string& text)
+[[noreturn]] void failHand(const char* what, const std::string& text)
 {
     std::fprintf(stderr, "%s: \"%s\"\n", what, text.c_str());
     std::abort();
@@ -46,7 +46,7 @@ void checkReading(const hand::Reading& reading, const hand::Hand& hand,
                   const hand::Conditions& conditions, const std::string& text)
 {
     if (reading.sets.size() != 4)
-        fail("a reading without four sets", text);
+        failHand("a reading without four sets", text);
     Counts counts{};
     counts[reading.pair] += 2;
     const std::size_t concealedSets = 4 - hand.declared.size();
@@ -54,33 +54,33 @@ void checkReading(const hand::Reading& reading, const hand::Hand& hand,
         const hand::ReadSet& set = reading.sets[i];
         if (set.kind == hand::SetKind::Chow &&
             (set.first >= hand::firstHonour || set.first % 9 > 6))
-            fail("a chow that is none", text);
+            failHand("a chow that is none", text);
         add(counts, set.kind, set.first);
         if (i < concealedSets) {
             const bool completed = int(i) == reading.winningGroup;
             if (set.declared || set.kind == hand::SetKind::Kong ||
                 set.open != (completed && !conditions.selfDrawn))
-                fail("a concealed set misread", text);
+                failHand("a concealed set misread", text);
         } else {
             const hand::DeclaredSet& declared = hand.declared[i - concealedSets];
             if (!set.declared || set.kind != declared.kind || set.first != declared.first ||
                 set.open == declared.concealed)
-                fail("a declared set misread", text);
+                failHand("a declared set misread", text);
         }
     }
     if (counts != tilesOf(hand))
-        fail("a reading that does not hold the hand's tiles", text);
+        failHand("a reading that does not hold the hand's tiles", text);
     const hand::Face winning = *hand.winning;
     if (reading.winningGroup == -1 ? reading.pair != winning
                                    : reading.winningGroup >= int(concealedSets))
-        fail("the winning tile in a group it cannot complete", text);
+        failHand("the winning tile in a group it cannot complete", text);
     if (reading.winningGroup >= 0) {
         const hand::ReadSet& set = reading.sets[reading.winningGroup];
         const bool holds = set.kind == hand::SetKind::Chow
                                ? winning >= set.first && winning <= set.first + 2
                                : winning == set.first;
         if (!holds)
-            fail("the winning tile in a group without its face", text);
+            failHand("the winning tile in a group without its face", text);
     }
 }
 
@@ -98,27 +98,27 @@ void checkFinished(const hand::Hand& hand, const hand::Conditions& conditions,
     const auto readings = hand::allReadings(hand, conditions);
     if (!result.error.empty()) {
         if (!readings.empty())
-            fail("readings of a refused hand", text);
+            failHand("readings of a refused hand", text);
         return;
     }
     if (readings.empty() || int(readings.size()) != result.readings)
-        fail("the readings miscounted", text);
+        failHand("the readings miscounted", text);
     bool chosenListed = false;
     for (const hand::ScoredReading& scored : readings) {
         checkReading(scored.reading, hand, conditions, text);
         const hand::Worth& worth = scored.worth;
         if (!worth.overflow && (result.overflow || worth.count > result.count))
-            fail("a reading counts more than the chosen one", text);
+            failHand("a reading counts more than the chosen one", text);
         if (worth.overflow == result.overflow && worth.count == result.count &&
             worth.fans > result.fans)
-            fail("a reading of the same count has more fans", text);
+            failHand("a reading of the same count has more fans", text);
         chosenListed =
             chosenListed || (scored.reading == result.reading && sameWorth(worth, result));
     }
     if (!chosenListed)
-        fail("the chosen reading is not among the readings", text);
+        failHand("the chosen reading is not among the readings", text);
     if (result.overflow != (result.valueWorking.size() == 1))
-        fail("the overflow and its working disagree", text);
+        failHand("the overflow and its working disagree", text);
 
     // Take the winning tile back: the hand waits on it, worth the same.
     hand::Hand waiting = hand;
@@ -129,11 +129,11 @@ void checkFinished(const hand::Hand& hand, const hand::Conditions& conditions,
         if (wait.face == *hand.winning) {
             found = true;
             if (!sameWorth(conditions.selfDrawn ? wait.selfDrawn : wait.discard, result))
-                fail("the wait and the finished hand disagree", text);
+                failHand("the wait and the finished hand disagree", text);
         }
     }
     if (!waits.error.empty() || !found)
-        fail("the winning tile is not a wait", text);
+        failHand("the winning tile is not a wait", text);
 }
 
 void checkWaiting(const hand::Hand& hand, const hand::Conditions& conditions,
@@ -155,13 +155,13 @@ void checkWaiting(const hand::Hand& hand, const hand::Conditions& conditions,
             const hand::Wait& wait = waits.waits[next++];
             if (!discard.error.empty() || !sameWorth(wait.discard, discard) ||
                 !sameWorth(wait.selfDrawn, selfDrawn))
-                fail("a wait is not the finished hand it says", text);
+                failHand("a wait is not the finished hand it says", text);
         } else if (discard.error.empty() || selfDrawn.error.empty()) {
-            fail("a face finishes the hand but is no wait", text);
+            failHand("a face finishes the hand but is no wait", text);
         }
     }
     if (next != waits.waits.size())
-        fail("waits out of face order", text);
+        failHand("waits out of face order", text);
 }
 
 // A hand of four sets and a pair from the bytes: mostly valid, sometimes with a fifth tile of
@@ -243,19 +243,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (built && hand::handSize(read) > 0 && text.size() <= 200 &&
             english(parsed.error).find("tiles of") == std::string::npos &&
             english(parsed.error).find("declared sets") == std::string::npos)
-            fail("a hand as the engine writes it is refused",
-                 text + " (" + english(parsed.error) + ")");
+            failHand("a hand as the engine writes it is refused",
+                     text + " (" + english(parsed.error) + ")");
         // Whatever was refused, the other readers refuse it too, without throwing.
         if (mode != hand::WinningTile::Forbidden && hand::readHand(text, conditions).error.empty())
-            fail("readHand accepts what parseHand refused", text);
+            failHand("readHand accepts what parseHand refused", text);
         return 0;
     }
     if (built && !(parsed.hand == read))
-        fail("a built hand reads back differently", text);
+        failHand("a built hand reads back differently", text);
     const std::string written = hand::writeHand(parsed.hand);
     const hand::ParsedHand again = hand::parseHand(written, hand::WinningTile::Optional);
     if (!again.error.empty() || !(again.hand == parsed.hand))
-        fail("a written hand reads back differently", text + " -> " + written);
+        failHand("a written hand reads back differently", text + " -> " + written);
 
     if (parsed.hand.winning)
         checkFinished(parsed.hand, conditions, text);

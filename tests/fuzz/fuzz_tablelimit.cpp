@@ -12,7 +12,7 @@
 
 namespace {
 
-[[noreturn]] void fail(const char* what, const std::string& text)
+[[noreturn]] void failTableLimit(const char* what, const std::string& text)
 {
     std::fprintf(stderr, "property broken: %s for text of %zu bytes\n", what, text.size());
     std::abort();
@@ -89,21 +89,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const double lenient = leadingNumber(text);
     if (std::isnan(lenient))
-        fail("lenient reading gave NaN", text);
+        failTableLimit("lenient reading gave NaN", text);
 
     const auto strict = wholeNumber(text);
     if (strict) {
         static const std::regex decimal(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
         const std::string number = trimBlanks(text);
         if (!std::regex_match(number, decimal))
-            fail("strict conversion accepted a text that is not one decimal number", text);
+            failTableLimit("strict conversion accepted a text that is not one decimal number",
+                           text);
         __int128 rounded = 0;
         if (roundExactly(number, rounded) && rounded != *strict)
-            fail("strict conversion did not round half to even", text);
+            failTableLimit("strict conversion did not round half to even", text);
         if (std::strtod(number.c_str(), nullptr) != lenient)
-            fail("lenient reading differs from the number", text);
+            failTableLimit("lenient reading differs from the number", text);
         if (std::fabs(lenient - *strict) > 0.5 + 1e-9 * std::fabs(lenient))
-            fail("rounded value is not the nearest integer", text);
+            failTableLimit("rounded value is not the nearest integer", text);
     }
 
     const TableLimitDecision decision = decideTableLimit(text);
@@ -111,19 +112,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (decision.action) {
     case Action::Ignore:
         if (!text.empty())
-            fail("ignored a text that is not empty", text);
+            failTableLimit("ignored a text that is not empty", text);
         break;
     case Action::TooHigh:
         if (!(lenient > tableLimitBound))
-            fail("too high below the bound", text);
+            failTableLimit("too high below the bound", text);
         break;
     case Action::Store:
         if (!strict || *strict != decision.value || lenient > tableLimitBound)
-            fail("stored a value the strict conversion did not produce", text);
+            failTableLimit("stored a value the strict conversion did not produce", text);
         break;
     case Action::Typo:
         if (text.empty() || strict || lenient > tableLimitBound)
-            fail("typo for a text that converts", text);
+            failTableLimit("typo for a text that converts", text);
         break;
     }
     return 0;

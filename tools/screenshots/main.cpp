@@ -40,7 +40,7 @@ template <class Widget> Widget* child(QWidget* window, const QString& name)
 }
 
 // A left press and release in the middle of the widget, as the mouse gives them.
-void click(QWidget* widget)
+void clickControl(QWidget* widget)
 {
     const QPointF centre = QRectF(widget->rect()).center();
     const QPointF global = widget->mapToGlobal(centre);
@@ -52,10 +52,10 @@ void click(QWidget* widget)
     }
 }
 
-void tick(QWidget* window, std::initializer_list<int> checks)
+void tickBoxes(QWidget* window, std::initializer_list<int> checks)
 {
     for (int number : checks)
-        click(child<QCheckBox>(window, QStringLiteral("Check%1").arg(number)));
+        clickControl(child<QCheckBox>(window, QStringLiteral("Check%1").arg(number)));
 }
 
 // East with a semi-pure hand: pongs of 2-8, terminals, honours and dragons, self-picked, two
@@ -66,10 +66,10 @@ void fillCalculator(QWidget* calculator)
     limit->setFocus();
     for (QChar digit : QStringLiteral("500"))
         limit->insert(digit);
-    tick(calculator, {1, 6, 18, 38, 50, 52, 56, 65});
+    tickBoxes(calculator, {1, 6, 18, 38, 50, 52, 56, 65});
     auto* more = child<QPushButton>(calculator, QStringLiteral("Command5"));
-    click(more);
-    click(more);
+    clickControl(more);
+    clickControl(more);
 }
 
 // East round, East seat: an East pong, a red dragon pong, own flower and season, semi pure,
@@ -77,8 +77,8 @@ void fillCalculator(QWidget* calculator)
 void fillFanCounter(QWidget* fanCounter)
 {
     for (int picture : {1, 5, 9, 14, 16, 20})
-        click(child<QWidget>(fanCounter, QStringLiteral("Picture%1").arg(picture)));
-    tick(fanCounter, {3, 5});
+        clickControl(child<QWidget>(fanCounter, QStringLiteral("Picture%1").arg(picture)));
+    tickBoxes(fanCounter, {3, 5});
 }
 
 // Seat South, prevailing East: a chow and a pong in the hand, an exposed pong of red dragons,
@@ -87,7 +87,8 @@ void fillFanCounter(QWidget* fanCounter)
 void fillHandWindow(QWidget* handWindow)
 {
     auto tile = [handWindow](const char* name) {
-        click(child<QWidget>(handWindow, QStringLiteral("Palette_%1").arg(QLatin1String(name))));
+        clickControl(
+            child<QWidget>(handWindow, QStringLiteral("Palette_%1").arg(QLatin1String(name))));
     };
     auto mode = [handWindow](const char* name) {
         child<QAbstractButton>(handWindow, QLatin1String(name))->click();
@@ -117,7 +118,7 @@ void fillPracticeWindow(PracticeWindow* practice)
         ->setText(QString::number(scored.count));
     child<QLineEdit>(practice, QStringLiteral("PracticeFans"))
         ->setText(QString::number(scored.fans + 1));
-    click(child<QPushButton>(practice, QStringLiteral("PracticeCheck")));
+    clickControl(child<QPushButton>(practice, QStringLiteral("PracticeCheck")));
 }
 
 bool save(QWidget* window, const QDir& directory, const QString& name)

@@ -1,4 +1,4 @@
-#include "blanks.h"
+#include "whitespace.h"
 
 #include <array>
 
@@ -31,7 +31,7 @@ std::size_t blankAt(std::string_view text, bool atEnd)
 
 } // namespace
 
-std::string_view trimBlanks(std::string_view text)
+std::string_view trimWhiteSpace(std::string_view text)
 {
     while (const std::size_t n = blankAt(text, false))
         text.remove_prefix(n);
