@@ -9,6 +9,7 @@
 #include "deal.h"
 #include "handediting.h"
 #include "handengine.h"
+#include "notation.h"
 
 namespace {
 

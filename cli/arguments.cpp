@@ -6,6 +6,8 @@
 
 #include <QCommandLineParser>
 
+#include "tilenames.h"
+
 namespace cli {
 
 namespace {
@@ -20,7 +22,7 @@ Arguments refused(const QString& sentence)
 }
 
 // An echoed argument is cut short, so that a refusal stays one readable line.
-QString quoted(const QString& text)
+QString echoed(const QString& text)
 {
     constexpr int shown = 24;
     const QString cut = text.size() > shown ? text.left(shown) + QStringLiteral("...") : text;
@@ -94,7 +96,7 @@ Arguments readArguments(const QStringList& arguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return refused(QStringLiteral("unknown option %1 (%2 --help lists the options)")
-                               .arg(quoted(dashed(unknown.first())), programName));
+                               .arg(echoed(dashed(unknown.first())), programName));
         // A value missing after --limit, or one given to a switch: Qt says which.
         QString sentence = parser.errorText();
         if (sentence.endsWith(QLatin1Char('.')))
@@ -122,14 +124,14 @@ Arguments readArguments(const QStringList& arguments)
         const std::optional<hand::Wind> wind = readWind(parser.value(seat));
         if (!wind)
             return refused(QStringLiteral("the seat wind must be E, S, W or N, not %1")
-                               .arg(quoted(parser.value(seat))));
+                               .arg(echoed(parser.value(seat))));
         conditions.seat = *wind;
     }
     if (parser.isSet(round)) {
         const std::optional<hand::Wind> wind = readWind(parser.value(round));
         if (!wind)
             return refused(QStringLiteral("the prevailing wind must be E, S, W or N, not %1")
-                               .arg(quoted(parser.value(round))));
+                               .arg(echoed(parser.value(round))));
         conditions.round = *wind;
     }
     if (parser.isSet(limit)) {
@@ -137,7 +139,7 @@ Arguments readArguments(const QStringList& arguments)
             readWhole(parser.value(limit), report::lowestLimit, report::highestLimit);
         if (!value)
             return refused(
-                QString::fromLatin1(report::limitRefusal).arg(quoted(parser.value(limit))));
+                QString::fromLatin1(report::limitRefusal).arg(echoed(parser.value(limit))));
         conditions.tablelimit = static_cast<std::int32_t>(*value);
     }
     // With --waits a win is shown both ways, so --self-drawn changes nothing there.
@@ -173,14 +175,14 @@ Arguments readArguments(const QStringList& arguments)
     }
     if (!hands.isEmpty())
         return refused(QStringLiteral("--deal takes no hand, it deals one: %1 is one too many")
-                           .arg(quoted(hands.join(QLatin1Char(' ')))));
+                           .arg(echoed(hands.join(QLatin1Char(' ')))));
     if (parser.isSet(level)) {
         const std::optional<std::uint64_t> value =
             readWhole(parser.value(level), static_cast<int>(hand::DealLevel::SetsAndPair),
                       static_cast<int>(hand::DealLevel::Everything));
         if (!value)
             return refused(
-                QString::fromLatin1(report::levelRefusal).arg(quoted(parser.value(level))));
+                QString::fromLatin1(report::levelRefusal).arg(echoed(parser.value(level))));
         request.level = static_cast<hand::DealLevel>(*value);
     }
     if (!parser.isSet(seed)) {
@@ -191,7 +193,7 @@ Arguments readArguments(const QStringList& arguments)
     if (!value)
         return refused(QString::fromLatin1(report::seedRefusal)
                            .arg(hand::maxSeed)
-                           .arg(quoted(parser.value(seed))));
+                           .arg(echoed(parser.value(seed))));
     request.seed = *value;
     return read;
 }

@@ -1,6 +1,7 @@
 #include "fancount.h"
 
 #include "checkedmath.h"
+#include "winds.h"
 
 namespace {
 
@@ -56,16 +57,14 @@ TileSelection selectedTiles(const std::array<std::string, tileCount>& flags)
 std::int32_t countFans(const TileSelection& selected, const FanBoxValues& boxes,
                        std::vector<Phrase>* working)
 {
-    static constexpr std::array<const char*, 5> windNames{
-        "", QT_TRANSLATE_NOOP("Wind", "East"), QT_TRANSLATE_NOOP("Wind", "South"),
-        QT_TRANSLATE_NOOP("Wind", "West"), QT_TRANSLATE_NOOP("Wind", "North")};
     static constexpr std::array<const char*, 4> dragonPongs{
         "", QT_TRANSLATE_NOOP("Working", "%1 White dragon pong"),
         QT_TRANSLATE_NOOP("Working", "%1 Red dragon pong"),
         QT_TRANSLATE_NOOP("Working", "%1 Green dragon pong")};
     const Board board(selected);
     std::int32_t fans = 0;
-    auto wind = [](int n) { return phrase("Wind", windNames[n]); };
+    // The board's columns run East, South, West, North from 1.
+    auto wind = [](int n) { return phrase(windContext, windNames[n - 1]); };
     // Adds and, when the working is wanted, says what for: the fans, then the pattern's other
     // arguments. The phrase is made only then.
     auto add = [&](bool counted, std::int32_t value, const char* pattern,

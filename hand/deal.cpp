@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "handengine.h"
 #include "tiles.h"
 
 namespace hand {
@@ -163,7 +164,7 @@ struct DrawnSet {
 std::optional<Hand> drawTiles(Random& random, const Shape& shape)
 {
     Counts used{};
-    auto room = [&used](Face face, int tiles) { return used[face] + tiles <= 4; };
+    auto room = [&used](Face face, int tiles) { return used[face] + tiles <= tilesPerFace; };
 
     std::vector<DrawnSet> sets;
     for (int n = 0; n < 4; ++n) {
@@ -351,30 +352,6 @@ std::uint64_t clockSeed()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(std::chrono::nanoseconds(now).count()) & maxSeed;
-}
-
-Phrase situationText(const Conditions& conditions)
-{
-    // Each clause whole; the clauses are a list.
-    auto say = [](const char* pattern, std::vector<Phrase> args = {}) {
-        return phrase("Hand", pattern, std::move(args));
-    };
-    std::vector<Phrase> clauses{
-        say(QT_TRANSLATE_NOOP("Hand", "Seat wind %1"), {windPhrase(conditions.seat)}),
-        say(QT_TRANSLATE_NOOP("Hand", "prevailing wind %1"), {windPhrase(conditions.round)}),
-        conditions.selfDrawn ? say(QT_TRANSLATE_NOOP("Hand", "self-picked"))
-                             : say(QT_TRANSLATE_NOOP("Hand", "won on a discard"))};
-    if (conditions.lastTile)
-        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "going out on the last tile")));
-    if (conditions.supplement)
-        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "going out on a supplementary tile")));
-    if (conditions.robbingKong)
-        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "robbing a kong")));
-    if (conditions.noFaTable)
-        clauses.push_back(say(QT_TRANSLATE_NOOP("Hand", "playing a NO FA table")));
-    clauses.push_back(
-        say(QT_TRANSLATE_NOOP("Hand", "table limit %1"), {plainNumber(conditions.tablelimit)}));
-    return phraseList(std::move(clauses));
 }
 
 } // namespace hand

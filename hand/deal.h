@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "handengine.h"
+#include "hand.h"
 
 // Random finished hands to practise counting on. A seed says the whole hand: the draw uses
 // its own generator and its own bounded draw, so a seed deals the same hand on every
@@ -34,9 +34,5 @@ inline constexpr std::uint64_t maxSeed = (std::uint64_t{1} << 53) - 1;
 
 // A seed when none is given: the clock's nanoseconds, within maxSeed.
 std::uint64_t clockSeed();
-
-// The situation in one sentence: "Seat wind South, prevailing wind East, won on a discard,
-// table limit 500".
-Phrase situationText(const Conditions& conditions);
 
 } // namespace hand

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "handengine.h"
+#include "notation.h"
 #include "phrase.h"
 #include "tilepicture.h"
 

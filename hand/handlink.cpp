@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "tilenames.h"
+
 namespace hand {
 namespace {
 
@@ -11,7 +13,7 @@ Phrase say(const char* pattern, std::vector<Phrase> args = {})
     return phrase("HandLink", pattern, std::move(args));
 }
 
-Phrase quoted(std::string_view text)
+Phrase valuePhrase(std::string_view text)
 {
     return plainText(quotedValue(text));
 }
@@ -110,20 +112,20 @@ std::optional<std::int32_t> readTableLimit(std::string_view text)
 Phrase badSeatWind(std::string_view text)
 {
     return say(QT_TRANSLATE_NOOP("HandLink", "the seat wind must be E, S, W or N, not %1"),
-               {quoted(text)});
+               {valuePhrase(text)});
 }
 
 Phrase badRoundWind(std::string_view text)
 {
     return say(QT_TRANSLATE_NOOP("HandLink", "the prevailing wind must be E, S, W or N, not %1"),
-               {quoted(text)});
+               {valuePhrase(text)});
 }
 
 Phrase badTableLimit(std::string_view text)
 {
     return say(QT_TRANSLATE_NOOP("HandLink",
                                  "the table limit must be a whole number from 1 to 65536, not %1"),
-               {quoted(text)});
+               {valuePhrase(text)});
 }
 
 std::string percentEncode(std::string_view text)
@@ -229,7 +231,7 @@ HandLink readHandLink(std::string_view link)
                 if (*value != "1" && *value != "0")
                     return refuse(
                         say(QT_TRANSLATE_NOOP("HandLink", "the link's %1 must be 1 or 0, not %2"),
-                            {plainText(std::string(key)), quoted(*value)}));
+                            {plainText(std::string(key)), valuePhrase(*value)}));
                 read.conditions.*switches[n].condition = *value == "1";
             }
         }

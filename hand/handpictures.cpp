@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "tilenames.h"
 #include "tiles.h"
 
 namespace hand {

@@ -1,3 +1,5 @@
+#include "notation.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -6,36 +8,20 @@
 #include <string_view>
 #include <utility>
 
-#include "handengine.h"
+#include "tilenames.h"
 #include "tiles.h"
 
 namespace hand {
 
 namespace {
 
-using detail::isHonour;
+using detail::handPhrase;
 using detail::rankOf;
-using detail::suitOf;
+using detail::suitLetter;
 
 // Long enough for any hand written tile by tile with a blank between tiles; anything longer
 // is refused before it is read.
 constexpr std::size_t maxTextLength = 200;
-
-constexpr std::array<char, 4> suitLetters{'m', 'p', 's', 'z'};
-constexpr std::array<const char*, 3> suitNames{QT_TRANSLATE_NOOP("Hand", "Characters %1"),
-                                               QT_TRANSLATE_NOOP("Hand", "Dots %1"),
-                                               QT_TRANSLATE_NOOP("Hand", "Bamboo %1")};
-constexpr std::array<const char*, 7> honourNames{
-    QT_TRANSLATE_NOOP("Hand", "East wind"),    QT_TRANSLATE_NOOP("Hand", "South wind"),
-    QT_TRANSLATE_NOOP("Hand", "West wind"),    QT_TRANSLATE_NOOP("Hand", "North wind"),
-    QT_TRANSLATE_NOOP("Hand", "White dragon"), QT_TRANSLATE_NOOP("Hand", "Green dragon"),
-    QT_TRANSLATE_NOOP("Hand", "Red dragon")};
-
-// A sentence of the engine, in the context the windows translate it in.
-Phrase say(const char* pattern, std::vector<Phrase> args = {})
-{
-    return phrase("Hand", pattern, std::move(args));
-}
 
 bool isBlank(char c)
 {
@@ -53,7 +39,7 @@ bool endsGroup(char c)
     return isBlank(c) || c == '[' || c == '(' || c == ']' || c == ')' || c == '+';
 }
 
-Phrase quoted(std::string_view text)
+Phrase quotedPhrase(std::string_view text)
 {
     return plainText("\"" + std::string(text) + "\"");
 }
@@ -61,10 +47,10 @@ Phrase quoted(std::string_view text)
 Phrase unknownCharacter(char c)
 {
     if (c > ' ' && c < 127)
-        return say(QT_TRANSLATE_NOOP("Hand", "unknown character %1"),
-                   {quoted(std::string_view(&c, 1))});
-    return say(QT_TRANSLATE_NOOP("Hand", "unknown character (code %1)"),
-               {plainNumber(int(static_cast<unsigned char>(c)))});
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "unknown character %1"),
+                          {quotedPhrase(std::string_view(&c, 1))});
+    return handPhrase(QT_TRANSLATE_NOOP("Hand", "unknown character (code %1)"),
+                      {plainNumber(int(static_cast<unsigned char>(c)))});
 }
 
 // Reads tile text such as "123m4p77z" or "12f", calling `onFace` and `onBonus` per tile; they
@@ -83,14 +69,14 @@ Phrase readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
             return unknownCharacter(c);
         const std::string_view digits = text.substr(digitsFrom, i - digitsFrom);
         if (digits.empty())
-            return say(QT_TRANSLATE_NOOP("Hand", "%1 has no digits before it"),
-                       {quoted(std::string_view(&c, 1))});
+            return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 has no digits before it"),
+                              {quotedPhrase(std::string_view(&c, 1))});
         const int highest = suited ? 9 : c == 'z' ? 7 : 4;
         for (const char digit : digits) {
             const int number = digit - '0';
             if (number < 1 || number > highest)
-                return say(QT_TRANSLATE_NOOP("Hand", "%1 is not a tile"),
-                           {plainText(std::string{digit, c})});
+                return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 is not a tile"),
+                                  {plainText(std::string{digit, c})});
             Phrase error;
             if (suited)
                 error = onFace(Face(9 * (c == 'p' ? 1 : c == 's' ? 2 : 0) + number - 1));
@@ -104,9 +90,9 @@ Phrase readTiles(std::string_view text, OnFace&& onFace, OnBonus&& onBonus)
         digitsFrom = i + 1;
     }
     if (digitsFrom < text.size())
-        return say(
+        return handPhrase(
             QT_TRANSLATE_NOOP("Hand", "%1 has no suit letter: end it with m, p, s, z, f or y"),
-            {quoted(text.substr(digitsFrom))});
+            {quotedPhrase(text.substr(digitsFrom))});
     return {};
 }
 
@@ -143,8 +129,9 @@ Phrase readDeclared(std::string_view group, Hand& hand)
                                    [&](Face face) { return face == faces[0]; });
     if (concealed) {
         if (!alike || count != 4)
-            return say(QT_TRANSLATE_NOOP("Hand", "%1 is not a kong: ( ) holds a concealed kong"),
-                       {plainText(std::string(group))});
+            return handPhrase(
+                QT_TRANSLATE_NOOP("Hand", "%1 is not a kong: ( ) holds a concealed kong"),
+                {plainText(std::string(group))});
         hand.declared.push_back({SetKind::Kong, faces[0], true});
         return {};
     }
@@ -157,99 +144,28 @@ Phrase readDeclared(std::string_view group, Hand& hand)
         hand.declared.push_back({SetKind::Chow, faces[0], false});
         return {};
     }
-    return say(QT_TRANSLATE_NOOP("Hand", "%1 is not a chow, pong or kong"),
-               {plainText(std::string(group))});
+    return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 is not a chow, pong or kong"),
+                      {plainText(std::string(group))});
 }
 
 } // namespace
-
-const char* windName(Wind wind)
-{
-    static constexpr std::array<const char*, 4> names{
-        QT_TRANSLATE_NOOP("Wind", "East"), QT_TRANSLATE_NOOP("Wind", "South"),
-        QT_TRANSLATE_NOOP("Wind", "West"), QT_TRANSLATE_NOOP("Wind", "North")};
-    return names[static_cast<int>(wind)];
-}
-
-std::string faceText(Face face)
-{
-    if (face < 0 || face >= faceCount)
-        return "?";
-    return std::string{char('0' + rankOf(face)), suitLetters[suitOf(face)]};
-}
-
-std::string bonusText(int bonus)
-{
-    if (bonus < 0 || bonus >= bonusCount)
-        return "?";
-    return std::string{char('1' + bonus % 4), bonus < 4 ? 'f' : 'y'};
-}
-
-std::string setText(SetKind kind, Face first)
-{
-    std::string digits;
-    for (int n = 0; n < detail::setSize(kind); ++n)
-        digits += char('0' + rankOf(kind == SetKind::Chow ? first + n : first));
-    return digits + suitLetters[suitOf(first)];
-}
-
-std::string pairText(Face face)
-{
-    const std::string tile = faceText(face);
-    return tile.front() + tile;
-}
-
-const char* kindName(SetKind kind)
-{
-    switch (kind) {
-    case SetKind::Chow:
-        return "chow";
-    case SetKind::Pong:
-        return "pong";
-    case SetKind::Kong:
-        break;
-    }
-    return "kong";
-}
-
-Phrase windPhrase(Wind wind)
-{
-    return phrase("Wind", windName(wind));
-}
-
-Phrase spokenFace(Face face)
-{
-    if (face < 0 || face >= faceCount)
-        return plainText("?");
-    if (isHonour(face))
-        return say(honourNames[face - firstHonour]);
-    return say(suitNames[suitOf(face)], {plainNumber(rankOf(face))});
-}
-
-Phrase spokenBonus(int bonus)
-{
-    if (bonus < 0 || bonus >= bonusCount)
-        return plainText("?");
-    return say(bonus < 4 ? QT_TRANSLATE_NOOP("Hand", "Flower %1")
-                         : QT_TRANSLATE_NOOP("Hand", "Season %1"),
-               {plainNumber(bonus % 4 + 1)});
-}
 
 ParsedHand parseHand(std::string_view text, WinningTile winningTile)
 {
     ParsedHand parsed;
     Hand& hand = parsed.hand;
     if (text.size() > maxTextLength) {
-        parsed.error = say(QT_TRANSLATE_NOOP("Hand", "the hand is longer than %1 characters"),
-                           {plainNumber(maxTextLength)});
+        parsed.error =
+            handPhrase(QT_TRANSLATE_NOOP("Hand", "the hand is longer than %1 characters"),
+                       {plainNumber(maxTextLength)});
         return parsed;
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (static_cast<unsigned char>(text[i]) >= 0x80) {
             parsed.error =
-                say(QT_TRANSLATE_NOOP("Hand",
-                                      "character %1 is not ASCII: write tiles as 123m, 55p, 7z"),
-                    {plainNumber(i + 1)});
+                handPhrase(QT_TRANSLATE_NOOP(
+                               "Hand", "character %1 is not ASCII: write tiles as 123m, 55p, 7z"),
+                           {plainNumber(i + 1)});
             return parsed;
         }
     }
@@ -264,9 +180,10 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
     };
     auto onBonus = [&hand](int bonus) {
         if (hand.bonus[bonus])
-            return say(QT_TRANSLATE_NOOP(
-                           "Hand", "%1 is written twice: each flower and season is there once"),
-                       {plainText(bonusText(bonus))});
+            return handPhrase(
+                QT_TRANSLATE_NOOP("Hand",
+                                  "%1 is written twice: each flower and season is there once"),
+                {plainText(bonusText(bonus))});
         hand.bonus[bonus] = true;
         return Phrase();
     };
@@ -279,8 +196,9 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             continue;
         }
         if (c == ']' || c == ')') {
-            parsed.error = say(QT_TRANSLATE_NOOP("Hand", "%1 without an opening %2"),
-                               {quoted(std::string_view(&c, 1)), quoted(c == ']' ? "[" : "(")});
+            parsed.error = handPhrase(
+                QT_TRANSLATE_NOOP("Hand", "%1 without an opening %2"),
+                {quotedPhrase(std::string_view(&c, 1)), quotedPhrase(c == ']' ? "[" : "(")});
             break;
         }
         std::size_t end = i + 1;
@@ -289,9 +207,9 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
         if (c == '[' || c == '(') {
             const char closer = c == '[' ? ']' : ')';
             if (end == text.size() || text[end] != closer) {
-                parsed.error = say(QT_TRANSLATE_NOOP("Hand", "%1 has no closing %2"),
-                                   {plainText(std::string(text.substr(i, end - i))),
-                                    quoted(std::string_view(&closer, 1))});
+                parsed.error = handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 has no closing %2"),
+                                          {plainText(std::string(text.substr(i, end - i))),
+                                           quotedPhrase(std::string_view(&closer, 1))});
                 break;
             }
             ++end;
@@ -300,12 +218,12 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
             const std::string_view tile = text.substr(i + 1, end - i - 1);
             if (hand.winning) {
                 parsed.error =
-                    say(QT_TRANSLATE_NOOP("Hand", "more than one winning tile: +%1 and +%2"),
-                        {plainText(faceText(*hand.winning)), plainText(std::string(tile))});
+                    handPhrase(QT_TRANSLATE_NOOP("Hand", "more than one winning tile: +%1 and +%2"),
+                               {plainText(faceText(*hand.winning)), plainText(std::string(tile))});
                 break;
             }
             if (tile.empty()) {
-                parsed.error = say(
+                parsed.error = handPhrase(
                     QT_TRANSLATE_NOOP("Hand", "a + without a tile: write the winning tile as +5p"));
                 break;
             }
@@ -324,11 +242,11 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
                     return Phrase();
                 });
             if (parsed.error.empty() && bonus)
-                parsed.error =
-                    say(QT_TRANSLATE_NOOP("Hand", "+%1: a flower or season is not a winning tile"),
-                        {plainText(std::string(tile))});
+                parsed.error = handPhrase(
+                    QT_TRANSLATE_NOOP("Hand", "+%1: a flower or season is not a winning tile"),
+                    {plainText(std::string(tile))});
             else if (parsed.error.empty() && count != 1)
-                parsed.error = say(
+                parsed.error = handPhrase(
                     QT_TRANSLATE_NOOP("Hand", "+%1 is not one tile: write the winning tile as +5p"),
                     {plainText(std::string(tile))});
             hand.winning = face;
@@ -339,7 +257,7 @@ ParsedHand parseHand(std::string_view text, WinningTile winningTile)
         i = end;
     }
     if (parsed.error.empty() && !anyTile)
-        parsed.error = say(QT_TRANSLATE_NOOP("Hand", "the hand is empty"));
+        parsed.error = handPhrase(QT_TRANSLATE_NOOP("Hand", "the hand is empty"));
     if (parsed.error.empty())
         parsed.error = detail::checkHand(hand, winningTile);
     return parsed;
@@ -356,12 +274,12 @@ std::string writeHand(const Hand& hand)
         text += written;
     };
     std::string concealed;
-    for (int suit = 0; suit < int(suitLetters.size()); ++suit) {
+    for (int suit = 0; suit < 4; ++suit) {
         std::string digits;
         for (Face face = 9 * suit; face < std::min(9 * suit + 9, faceCount); ++face)
             digits.append(hand.concealed[face], char('0' + rankOf(face)));
         if (!digits.empty())
-            concealed += digits + suitLetters[suit];
+            concealed += digits + suitLetter(suit);
     }
     group(concealed);
     for (const DeclaredSet& set : hand.declared)
@@ -382,46 +300,5 @@ std::string writeHand(const Hand& hand)
         group("+" + faceText(*hand.winning));
     return text;
 }
-
-namespace detail {
-
-Phrase checkHand(const Hand& hand, WinningTile winningTile)
-{
-    if (hand.declared.size() > 4)
-        return say(QT_TRANSLATE_NOOP("Hand", "%1 declared sets: a hand has at most 4"),
-                   {plainNumber(hand.declared.size())});
-    for (const DeclaredSet& set : hand.declared) {
-        const bool known = set.kind == SetKind::Chow ? canStartChow(set.first)
-                                                     : set.first >= 0 && set.first < faceCount;
-        if (!known)
-            return say(QT_TRANSLATE_NOOP("Hand", "a declared set is not a chow, pong or kong"));
-        if (set.concealed && set.kind != SetKind::Kong)
-            return say(QT_TRANSLATE_NOOP("Hand", "a concealed declared set must be a kong"));
-    }
-    if (hand.winning && (*hand.winning < 0 || *hand.winning >= faceCount))
-        return say(QT_TRANSLATE_NOOP("Hand", "the winning tile is not a tile"));
-    std::array<int, faceCount> held{};
-    for (Face face = 0; face < faceCount; ++face)
-        held[face] = hand.concealed[face];
-    for (const DeclaredSet& set : hand.declared) {
-        for (int n = 0; n < setSize(set.kind); ++n)
-            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
-    }
-    if (hand.winning)
-        ++held[*hand.winning];
-    for (Face face = 0; face < faceCount; ++face) {
-        if (held[face] > 4)
-            return say(QT_TRANSLATE_NOOP("Hand", "%1 tiles of %2"),
-                       {plainNumber(held[face]), plainText(faceText(face))});
-    }
-    if (winningTile == WinningTile::Required && !hand.winning)
-        return say(QT_TRANSLATE_NOOP("Hand", "no winning tile: write it as +tile"));
-    if (winningTile == WinningTile::Forbidden && hand.winning)
-        return say(QT_TRANSLATE_NOOP("Hand", "a waiting hand has no winning tile: leave out +%1"),
-                   {plainText(faceText(*hand.winning))});
-    return {};
-}
-
-} // namespace detail
 
 } // namespace hand

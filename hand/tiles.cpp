@@ -1,6 +1,20 @@
 #include "tiles.h"
 
-namespace hand::detail {
+#include <algorithm>
+
+#include "tilenames.h"
+
+namespace hand {
+
+int handSize(const Hand& hand)
+{
+    int size = 3 * int(hand.declared.size()) + (hand.winning ? 1 : 0);
+    for (const std::uint8_t count : hand.concealed)
+        size += count;
+    return size;
+}
+
+namespace detail {
 
 namespace {
 
@@ -60,6 +74,21 @@ bool setsOnly(std::array<std::uint8_t, 9> ranks, int length, bool chows)
     return true;
 }
 
+// Every tile of the hand per face, counted wide enough for any hand built in code, so that
+// checkHand sees a fifth tile however many there are.
+std::array<int, faceCount> heldTiles(const Hand& hand)
+{
+    std::array<int, faceCount> held{};
+    std::copy(hand.concealed.begin(), hand.concealed.end(), held.begin());
+    for (const DeclaredSet& set : hand.declared) {
+        for (int n = 0; n < setSize(set.kind); ++n)
+            ++held[set.kind == SetKind::Chow ? set.first + n : set.first];
+    }
+    if (hand.winning)
+        ++held[*hand.winning];
+    return held;
+}
+
 enum class SuitState { Sets, SetsAndPair, Broken };
 
 SuitState suitState(const Counts& tiles, int suit)
@@ -92,18 +121,41 @@ SuitState suitState(const Counts& tiles, int suit)
 
 Counts allTiles(const Hand& hand)
 {
-    Counts tiles = hand.concealed;
-    for (const DeclaredSet& set : hand.declared) {
-        if (set.kind == SetKind::Chow) {
-            for (Face face = set.first; face < set.first + 3; ++face)
-                ++tiles[face];
-        } else {
-            tiles[set.first] += std::uint8_t(setSize(set.kind));
-        }
-    }
-    if (hand.winning)
-        ++tiles[*hand.winning];
+    const std::array<int, faceCount> held = heldTiles(hand);
+    Counts tiles{};
+    std::copy(held.begin(), held.end(), tiles.begin());
     return tiles;
+}
+
+Phrase checkHand(const Hand& hand, WinningTile winningTile)
+{
+    if (hand.declared.size() > 4)
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 declared sets: a hand has at most 4"),
+                          {plainNumber(hand.declared.size())});
+    for (const DeclaredSet& set : hand.declared) {
+        const bool known = set.kind == SetKind::Chow ? canStartChow(set.first)
+                                                     : set.first >= 0 && set.first < faceCount;
+        if (!known)
+            return handPhrase(
+                QT_TRANSLATE_NOOP("Hand", "a declared set is not a chow, pong or kong"));
+        if (set.concealed && set.kind != SetKind::Kong)
+            return handPhrase(QT_TRANSLATE_NOOP("Hand", "a concealed declared set must be a kong"));
+    }
+    if (hand.winning && (*hand.winning < 0 || *hand.winning >= faceCount))
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "the winning tile is not a tile"));
+    const std::array<int, faceCount> held = heldTiles(hand);
+    for (Face face = 0; face < faceCount; ++face) {
+        if (held[face] > tilesPerFace)
+            return handPhrase(QT_TRANSLATE_NOOP("Hand", "%1 tiles of %2"),
+                              {plainNumber(held[face]), plainText(faceText(face))});
+    }
+    if (winningTile == WinningTile::Required && !hand.winning)
+        return handPhrase(QT_TRANSLATE_NOOP("Hand", "no winning tile: write it as +tile"));
+    if (winningTile == WinningTile::Forbidden && hand.winning)
+        return handPhrase(
+            QT_TRANSLATE_NOOP("Hand", "a waiting hand has no winning tile: leave out +%1"),
+            {plainText(faceText(*hand.winning))});
+    return {};
 }
 
 void splitTiles(const Counts& tiles, std::vector<Split>& out)
@@ -135,7 +187,7 @@ int completingFaces(const Counts& tiles, const Counts& held, std::array<Face, fa
     int found = 0;
     Counts trial = tiles;
     for (Face face = 0; face < faceCount; ++face) {
-        if (held[face] >= 4)
+        if (held[face] >= tilesPerFace)
             continue;
         const int suit = suitOf(face);
         const int brokenElsewhere = broken - (state[suit] == SuitState::Broken);
@@ -151,4 +203,6 @@ int completingFaces(const Counts& tiles, const Counts& held, std::array<Face, fa
     return found;
 }
 
-} // namespace hand::detail
+} // namespace detail
+
+} // namespace hand

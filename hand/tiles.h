@@ -3,15 +3,18 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "handengine.h"
+#include "hand.h"
+#include "phrase.h"
 
 // The tiles as a count per face, and the ways such counts fall into sets and a pair. Shared by
-// the readings and the waits; nothing here allocates except the list of splits it fills.
+// the notation, the readings and the waits; nothing here allocates except the list of splits
+// it fills.
 namespace hand::detail {
 
-using Counts = std::array<std::uint8_t, faceCount>;
+using Counts = FaceCounts;
 
 constexpr int suitOf(Face face)
 {
@@ -20,6 +23,11 @@ constexpr int suitOf(Face face)
 constexpr int rankOf(Face face)
 {
     return face % 9 + 1;
+}
+// The notation's letter of a suit: m, p, s, and z for the honours.
+constexpr char suitLetter(int suit)
+{
+    return "mpsz"[suit];
 }
 constexpr bool isHonour(Face face)
 {
@@ -48,6 +56,12 @@ constexpr int setSize(SetKind kind)
 constexpr bool contains(SetKind kind, Face first, Face face)
 {
     return kind == SetKind::Chow ? face >= first && face <= first + 2 : face == first;
+}
+
+// A sentence of the engine, in the context the windows translate it in.
+inline Phrase handPhrase(const char* pattern, std::vector<Phrase> args = {})
+{
+    return phrase("Hand", pattern, std::move(args));
 }
 
 // Every tile of the hand per face: the concealed part, the declared sets (a kong as four)

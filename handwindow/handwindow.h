@@ -11,6 +11,8 @@
 #include "handsheet.h"
 #include "handview.h"
 #include "languagefollower.h"
+#include "notation.h"
+#include "tilenames.h"
 
 class QCheckBox;
 class QComboBox;

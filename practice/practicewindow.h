@@ -14,8 +14,10 @@
 #include "handengine.h"
 #include "handsheet.h"
 #include "languagefollower.h"
+#include "notation.h"
 #include "phrase.h"
 #include "practicejudge.h"
+#include "situation.h"
 
 class ExplainedLabel;
 class QComboBox;

@@ -11,7 +11,7 @@ namespace report {
 
 namespace {
 
-std::string quoted(const std::string& figure)
+std::string inQuotes(const std::string& figure)
 {
     return '"' + figure + '"';
 }
@@ -22,16 +22,16 @@ std::string figuresError(const Request& request)
 {
     const std::int32_t limit = request.conditions.tablelimit;
     if (limit < lowestLimit || limit > highestLimit)
-        return fillPattern(limitRefusal, {quoted(std::to_string(limit))});
+        return fillPattern(limitRefusal, {inQuotes(std::to_string(limit))});
     if (request.task != Task::Deal)
         return {};
     const int level = static_cast<int>(request.level);
     if (level < static_cast<int>(hand::DealLevel::SetsAndPair) ||
         level > static_cast<int>(hand::DealLevel::Everything))
-        return fillPattern(levelRefusal, {quoted(std::to_string(level))});
+        return fillPattern(levelRefusal, {inQuotes(std::to_string(level))});
     if (request.seed > hand::maxSeed)
         return fillPattern(seedRefusal,
-                           {std::to_string(hand::maxSeed), quoted(std::to_string(request.seed))});
+                           {std::to_string(hand::maxSeed), inQuotes(std::to_string(request.seed))});
     return {};
 }
 

@@ -5,6 +5,9 @@
 #include "deal.h"
 #include "handengine.h"
 #include "json.h"
+#include "notation.h"
+#include "situation.h"
+#include "tilenames.h"
 
 // The report's parts, each in text and as JSON; answer() puts them together.
 namespace report::detail {

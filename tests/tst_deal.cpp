@@ -3,7 +3,10 @@
 #include <QTest>
 
 #include "deal.h"
+#include "handengine.h"
 #include "handsheet.h"
+#include "notation.h"
+#include "situation.h"
 #include "tiles.h"
 
 Q_DECLARE_METATYPE(hand::DealLevel)

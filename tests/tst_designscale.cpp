@@ -23,6 +23,7 @@
 #include "infodialog.h"
 #include "language.h"
 #include "module1.h"
+#include "notation.h"
 #include "practicewindow.h"
 #include "twips.h"
 #include "windowscale.h"

@@ -18,6 +18,7 @@
 #include "deal.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
+#include "notation.h"
 #include "practicewindow.h"
 #include "programstart.h"
 #include "testhelpers.h"

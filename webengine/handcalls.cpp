@@ -13,8 +13,11 @@
 #include "handlink.h"
 #include "handpictures.h"
 #include "handview.h"
+#include "notation.h"
 #include "pagejson.h"
 #include "practicejudge.h"
+#include "situation.h"
+#include "tilenames.h"
 
 namespace webengine {
 namespace {
@@ -108,15 +111,6 @@ std::optional<hand::EntryMode> entryMode(std::string_view name)
     for (const auto& [each, mode] : modes) {
         if (each == name)
             return mode;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> paletteTile(std::string_view text)
-{
-    for (int tile = 0; tile < hand::paletteSize; ++tile) {
-        if (hand::paletteText(tile) == text)
-            return tile;
     }
     return std::nullopt;
 }
@@ -239,7 +233,7 @@ std::string editHand(std::string_view text, std::string_view mode, std::string_v
         edit = hand::removeTile(typed.hand, remove);
     } else {
         const std::optional<hand::EntryMode> entry = entryMode(mode);
-        const std::optional<int> face = paletteTile(tile);
+        const std::optional<int> face = hand::paletteTileOf(tile);
         if (entry && face)
             edit = hand::addTile(typed.hand, *entry, *face);
     }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "handengine.h"
+#include "notation.h"
 
 namespace {
 
