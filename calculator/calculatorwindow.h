@@ -70,7 +70,7 @@ private:
     QLabel* createResultLabel(const QString& name, int left, int width, WorkingOf working);
     QCheckBox* createCheck(int number, int left, int top);
     template <class Slot> QPushButton* createButton(int number, Slot slot);
-    void showFlowerCount();
+    void stepFlowers(bool up);
     void retranslate();
     void rescale();
 

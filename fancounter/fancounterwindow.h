@@ -42,10 +42,9 @@ private:
     void Form_Load();
     // The click handlers of Picture1 to Picture23, by picture number.
     void Picture_Click(int picture);
-    // The click handlers of the boxes that recount, by check box number.
+    // The click handlers of the boxes, by check box number: a recount, or for "All Terminals"
+    // and "All Honors" the maximum message when ticked.
     void Check_Click(int number);
-    // The click handlers of "All Terminals" and "All Honors".
-    void CheckMaximum_Click(int number);
     void Command1_Click();
     void Command2_Click();
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "handpictures.h"
+#include "tilenames.h"
 #include "tiles.h"
 #include "whitespace.h"
 

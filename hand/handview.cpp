@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "tilenames.h"
+
 namespace hand {
 
 namespace {

@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "tileimages.h"
 #include "tilelabel.h"
+#include "tilenames.h"
 #include "translated.h"
 #include "twips.h"
 

@@ -16,6 +16,9 @@ test)
     # numbers under: locales-all.
     packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream groff-base
         dpkg-dev lintian fonts-noto-core fonts-cantarell fonts-liberation2 python3 locales-all)
+    # The engine for the web (the page preset): Debian's emscripten, node to test the module in
+    # and brotli to measure it.
+    packages+=(emscripten nodejs brotli)
     ;;
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.

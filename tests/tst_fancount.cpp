@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "fancount.h"
+#include "fanrules.h"
 
 using Pictures = QList<int>;
 using Checks = QList<int>;
@@ -77,6 +78,8 @@ private slots:
     void onlyTheExactFlagSelects_data();
     void onlyTheExactFlagSelects();
     void randomBoardsAgreeWithTheRules();
+    void aClickOnAFlagOfNeitherKind_data();
+    void aClickOnAFlagOfNeitherKind();
 };
 
 void TestFanCount::fans_data()
@@ -205,6 +208,33 @@ void TestFanCount::randomBoardsAgreeWithTheRules()
             selected[picture - 1] = true;
         QCOMPARE(countFans(selected, values), expectedFans(pictures, values));
     }
+}
+
+// Only "aan" is selected and only the empty flag is not: a click on a tile whose flag is
+// neither changes no flag and shows no look, in a wind row or elsewhere; a click beside it in
+// its wind row still clears it.
+void TestFanCount::aClickOnAFlagOfNeitherKind_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QString>("flagAfter");
+    QTest::addColumn<int>("looks");
+    QTest::newRow("a wind row's tile itself") << 2 << 2 << "x" << 0;
+    QTest::newRow("a toggle tile itself") << 14 << 14 << "x" << 0;
+    QTest::newRow("its row's neighbour") << 2 << 3 << "" << 4;
+}
+
+void TestFanCount::aClickOnAFlagOfNeitherKind()
+{
+    QFETCH(int, picture);
+    QFETCH(int, clicked);
+    QFETCH(QString, flagAfter);
+    QFETCH(int, looks);
+    TileFlags flags;
+    flags[picture - 1].push_back('x');
+    const std::vector<TileLook> shown = clickTile(flags, clicked);
+    QCOMPARE(QString::fromStdString(flags[picture - 1]), flagAfter);
+    QCOMPARE(int(shown.size()), looks);
 }
 
 QTEST_GUILESS_MAIN(TestFanCount)

@@ -578,6 +578,56 @@
     </message>
 </context>
 <context>
+    <name>HandLink</name>
+    <message>
+        <source>the seat wind must be E, S, W or N, not %1</source>
+        <translation>de eigen wind moet E, S, W of N zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>the prevailing wind must be E, S, W or N, not %1</source>
+        <translation>de rondewind moet E, S, W of N zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>the table limit must be a whole number from 1 to 65536, not %1</source>
+        <translation>de tafellimiet moet een geheel getal van 1 tot 65536 zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>the link&apos;s %1 is not written correctly: each % must be followed by two hexadecimal digits</source>
+        <translation>%1 in de link is niet goed geschreven: na elke % moeten twee hexadecimale cijfers staan</translation>
+    </message>
+    <message>
+        <source>the link gives %1 more than once</source>
+        <translation>de link geeft %1 meer dan eens</translation>
+    </message>
+    <message>
+        <source>the link&apos;s %1 must be 1 or 0, not %2</source>
+        <translation>%1 in de link moet 1 of 0 zijn, niet %2</translation>
+    </message>
+    <message>
+        <source>the link holds no hand: it begins #hand= and the hand&apos;s tiles</source>
+        <translation>de link bevat geen hand: hij begint met #hand= en de stenen van de hand</translation>
+    </message>
+</context>
+<context>
+    <name>HandRequest</name>
+    <message>
+        <source>%1 is not an option: give the hand as --hand &quot;HAND&quot;</source>
+        <translation>%1 is geen optie: geef de hand als --hand &quot;HAND&quot;</translation>
+    </message>
+    <message>
+        <source>the option --%1 is given more than once</source>
+        <translation>de optie --%1 is meer dan eens gegeven</translation>
+    </message>
+    <message>
+        <source>the option --%1 is only read with --hand</source>
+        <translation>de optie --%1 wordt alleen met --hand gelezen</translation>
+    </message>
+    <message>
+        <source>The hand was not opened: %1</source>
+        <translation>De hand is niet geopend: %1</translation>
+    </message>
+</context>
+<context>
     <name>HandSheet</name>
     <message>
         <source>open pong 2-8</source>
