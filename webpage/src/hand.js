@@ -1,0 +1,347 @@
+// The Hand screen: a hand entered from tiles, tapped or typed, scored as it is built, as the
+// hand window does (its names: HandText, Palette_5p, ModeTile to ModeWinning, SeatWind,
+// RoundWind, SelfDrawn and the other conditions, ClearHand, HandResult, Wait_5p, WaitValue_5p).
+// Every edit, reading, result and sentence is the engine's; this shows them and collects taps.
+
+import { showMessage } from "./dialog.js";
+import { phraseLines, phraseText, tr, trText } from "./i18n.js";
+import { paletteGroups, paletteTiles, tileButton } from "./tiles.js";
+
+const winds = ["E", "S", "W", "N"];
+const windNames = ["East", "South", "West", "North"];
+const conditionBoxes = [
+    ["SelfDrawn", "self"], ["LastTile", "last"], ["SupplementTile", "supplement"],
+    ["RobbingKong", "robbing"], ["NoFaTable", "nofa"],
+];
+const storedGroup = "zorvan-palette-group";
+
+export class HandScreen {
+    constructor(engine, { sheet, fans, show }) {
+        this.engine = engine;
+        this.sheet = sheet;
+        this.fans = fans;
+        this.showScreen = show;
+        this.hand = ""; // the hand the pictures show: the last text that read, or the taps'
+        this.view = null;
+        this.element = id => document.getElementById(id);
+        this.text = this.element("HandText");
+        this.build();
+        this.refresh();
+    }
+
+    build() {
+        const suits = this.element("PaletteSuits");
+        const groups = this.element("PaletteGroups");
+        let shownGroup = "Characters";
+        try {
+            shownGroup = sessionStorage.getItem(storedGroup) ?? shownGroup;
+        } catch {
+            // The first group then.
+        }
+        for (const group of paletteGroups) {
+            const tab = document.createElement("button");
+            tab.type = "button";
+            tab.id = `PaletteGroup_${group.id}`;
+            tab.setAttribute("role", "tab");
+            tab.setAttribute("aria-controls", `PaletteTiles_${group.id}`);
+            tab.addEventListener("click", () => this.showGroup(group.id));
+            suits.append(tab);
+            const tiles = document.createElement("div");
+            tiles.className = "palette-group" + (group.gapAfter ? " short" : "");
+            tiles.id = `PaletteTiles_${group.id}`;
+            tiles.setAttribute("role", "group");
+            group.tiles.forEach((tile, index) => {
+                if (index === group.gapAfter) {
+                    const gap = document.createElement("span");
+                    gap.className = "gap";
+                    tiles.append(gap);
+                }
+                const button = tileButton(tile.image, "", `Palette_${tile.text}`);
+                button.addEventListener("click", () => this.Palette_Click(tile));
+                tiles.append(button);
+            });
+            groups.append(tiles);
+        }
+        this.showGroup(paletteGroups.some(group => group.id === shownGroup) ? shownGroup : "Characters");
+
+        for (const select of [this.element("SeatWind"), this.element("RoundWind")]) {
+            winds.forEach(wind => {
+                const option = document.createElement("option");
+                option.value = wind;
+                select.append(option);
+            });
+            select.addEventListener("change", () => this.refresh());
+        }
+        for (const [id] of conditionBoxes)
+            this.element(id).addEventListener("change", () => this.refresh());
+        document.querySelectorAll('input[name="mode"]').forEach(radio =>
+            radio.addEventListener("change", () => this.updatePalette()));
+        this.text.addEventListener("input", () => this.HandText_Change());
+        this.element("ClearHand").addEventListener("click", () => this.rewrite(""));
+        this.element("HandLimit").addEventListener("input", () => this.HandLimit_Change());
+        this.element("ShareHand").addEventListener("click", () => this.share());
+        this.element("FillCalculator").addEventListener("click", () => this.FillCalculator_Click());
+        this.element("FillFanCounter").addEventListener("click", () => this.FillFanCounter_Click());
+        this.retranslate();
+    }
+
+    showGroup(id) {
+        for (const group of paletteGroups) {
+            const shown = group.id === id;
+            this.element(`PaletteGroup_${group.id}`).setAttribute("aria-selected", String(shown));
+            this.element(`PaletteTiles_${group.id}`).classList.toggle("shown", shown);
+        }
+        try {
+            sessionStorage.setItem(storedGroup, id);
+        } catch {
+            // Not kept for the next visit.
+        }
+    }
+
+    retranslate() {
+        for (const group of paletteGroups) {
+            const caption = trText(group.caption);
+            this.element(`PaletteGroup_${group.id}`).textContent = caption;
+            this.element(`PaletteTiles_${group.id}`).setAttribute("aria-label", caption);
+        }
+        for (const tile of paletteTiles)
+            this.element(`Palette_${tile.text}`).setAttribute("aria-label", tile.name());
+        for (const select of [this.element("SeatWind"), this.element("RoundWind")]) {
+            [...select.options].forEach((option, index) => {
+                option.textContent = tr("HandWindow", windNames[index]);
+            });
+        }
+        this.refresh();
+    }
+
+    mode() {
+        return document.querySelector('input[name="mode"]:checked').value;
+    }
+
+    conditions() {
+        const conditions = {
+            seat: this.element("SeatWind").value,
+            round: this.element("RoundWind").value,
+        };
+        for (const [id, key] of conditionBoxes)
+            conditions[key] = this.element(id).checked;
+        const limit = this.sheet.enteredLimit();
+        if (limit !== 0)
+            conditions.limit = limit;
+        return conditions;
+    }
+
+    // A tap on a palette tile adds it as the mode says.
+    Palette_Click(tile) {
+        const edit = this.engine.editHand(this.hand, { mode: tile.bonus ? "tile" : this.mode(), tile: tile.text });
+        if (edit.error) {
+            showMessage(phraseText(edit.error));
+            return;
+        }
+        this.rewrite(edit.hand);
+    }
+
+    // A tap on a tile of the hand takes it out (a declared set goes whole).
+    HandTile_Click(index) {
+        const edit = this.engine.editHand(this.hand, { remove: index });
+        if (!edit.error)
+            this.rewrite(edit.hand);
+    }
+
+    Wait_Click(face) {
+        const edit = this.engine.editHand(this.hand, { mode: "winning", tile: face });
+        if (!edit.error)
+            this.rewrite(edit.hand);
+    }
+
+    // Writes the hand into the text box, which then shows and scores it.
+    rewrite(hand) {
+        this.text.value = hand;
+        this.HandText_Change();
+    }
+
+    // What the player types is never rewritten while it is typed; text that does not read
+    // leaves the pictures as they were.
+    HandText_Change() {
+        const view = this.engine.handView(this.text.value, this.conditions());
+        if (view.reads !== false)
+            this.hand = this.text.value;
+        this.refresh(view);
+    }
+
+    // The table limit is the sheet's: typed here it is typed into the sheet's box.
+    async HandLimit_Change() {
+        await this.sheet.typeLimit(this.element("HandLimit").value);
+    }
+
+    tableLimitChanged() {
+        const limit = this.element("HandLimit");
+        if (document.activeElement !== limit)
+            limit.value = this.sheet.text1.value;
+        this.refresh();
+    }
+
+    refresh(view) {
+        this.view = view ?? this.engine.handView(this.text.value, this.conditions());
+        this.showHand();
+        this.showResult();
+        this.showWaits();
+        this.updatePalette();
+        this.updateButtons();
+    }
+
+    showHand() {
+        const area = this.element("HandTiles");
+        area.replaceChildren();
+        const pictures = this.engine.pictures(this.hand);
+        let group = null;
+        let groupNumber = -1;
+        pictures.forEach((picture, index) => {
+            if (picture.group !== groupNumber) {
+                group = document.createElement("span");
+                group.className = "group";
+                area.append(group);
+                groupNumber = picture.group;
+            }
+            const button = tileButton(picture.image, phraseText(picture.spoken), `HandTile${index + 1}`);
+            if (picture.winning)
+                button.classList.add("winning");
+            button.addEventListener("click", () => this.HandTile_Click(index));
+            group.append(button);
+        });
+    }
+
+    showResult() {
+        const view = this.view;
+        const result = this.element("HandResult");
+        const reading = this.element("HandReading");
+        const working = this.element("HandWorkingText");
+        if (view.state !== "finished") {
+            result.textContent = phraseText(view.text);
+            reading.textContent = "";
+            working.textContent = "";
+            this.element("HandWorking").hidden = true;
+            return;
+        }
+        const numbers = document.createElement("div");
+        numbers.className = "numbers";
+        const figure = (caption, value) => {
+            const span = document.createElement("span");
+            const bold = document.createElement("b");
+            bold.textContent = value;
+            span.append(`${caption} `, bold);
+            return span;
+        };
+        numbers.append(
+            figure("Zorvan! Points", view.overflow ? "-" : view.value),
+            figure(tr("HandWindow", "Your hand is worth"), view.overflow ? "-" : view.count),
+            figure(tr("HandWindow", "Fans"), view.maximum ? tr("HandWindow", "maximum fans") : view.fans));
+        result.replaceChildren(numbers);
+        reading.textContent = phraseText(view.text);
+        this.element("HandWorking").hidden = false;
+        working.textContent = [
+            `${tr("HandWindow", "Your hand is worth")}:`, phraseLines(view.working.count), "",
+            "Zorvan! Points:", phraseLines(view.working.value), "",
+            `${tr("HandWindow", "Fans")}:`, phraseLines(view.working.fans),
+        ].join("\n");
+    }
+
+    showWaits() {
+        const area = this.element("Waits");
+        area.replaceChildren();
+        const waits = this.view.state === "waiting" ? this.view.waits : [];
+        area.hidden = waits.length === 0;
+        for (const wait of waits) {
+            const holder = document.createElement("div");
+            holder.className = "wait";
+            const tile = tileButton(wait.image, phraseText(wait.name), `Wait_${wait.tile}`);
+            tile.addEventListener("click", () => this.Wait_Click(wait.tile));
+            const value = document.createElement("span");
+            value.className = "wait-value";
+            value.id = `WaitValue_${wait.tile}`;
+            value.textContent = phraseText(wait.values);
+            holder.append(tile, value);
+            area.append(holder);
+        }
+    }
+
+    // Palette tiles that the mode cannot add are greyed, as the engine's edit would refuse them.
+    updatePalette() {
+        const mode = this.mode();
+        for (const tile of paletteTiles) {
+            const edit = this.engine.editHand(this.hand, { mode: tile.bonus ? "tile" : mode, tile: tile.text });
+            this.element(`Palette_${tile.text}`).disabled = Boolean(edit.error) || (tile.bonus && mode !== "tile");
+        }
+    }
+
+    updateButtons() {
+        const finished = this.view.state === "finished";
+        this.element("FillCalculator").disabled = !finished;
+        this.element("FillFanCounter").disabled = !finished;
+        this.element("ShareHand").disabled = this.hand.trim() === "";
+    }
+
+    FillCalculator_Click() {
+        if (this.view.state !== "finished")
+            return;
+        this.sheet.fill(this.view.boxes, this.view.flowers);
+        this.showScreen("Sheet");
+    }
+
+    FillFanCounter_Click() {
+        if (this.view.state !== "finished")
+            return;
+        this.fans.fill(this.view.fanTiles, this.view.fanBoxes);
+        this.showScreen("Fans");
+    }
+
+    link() {
+        const url = new URL(location.href);
+        url.hash = this.engine.writeLink(this.hand, this.conditions());
+        return url.href;
+    }
+
+    // The hand's link to the phone's share sheet, or copied where there is none.
+    async share() {
+        const note = this.element("ShareNote");
+        const url = this.link();
+        history.replaceState(null, "", url);
+        if (navigator.share) {
+            try {
+                await navigator.share({ title: "Zorvan!", url });
+                note.textContent = "";
+                return;
+            } catch (error) {
+                if (error.name === "AbortError")
+                    return;
+            }
+        }
+        try {
+            await navigator.clipboard.writeText(url);
+            note.textContent = tr("PhonePage", "The link to this hand is copied.");
+        } catch {
+            note.textContent = url;
+        }
+    }
+
+    // Opens the hand and the conditions of a link "#hand=...&seat=S..."; false when the link
+    // names no hand.
+    async openLink(hash) {
+        if (!hash.startsWith("#hand="))
+            return false;
+        const read = this.engine.readLink(hash);
+        if (read.error) {
+            await showMessage(phraseText(read.error));
+            return false;
+        }
+        const conditions = read.conditions;
+        this.element("SeatWind").value = conditions.seat ?? "E";
+        this.element("RoundWind").value = conditions.round ?? "E";
+        for (const [id, key] of conditionBoxes)
+            this.element(id).checked = Boolean(conditions[key]);
+        if (conditions.limit !== undefined)
+            await this.sheet.typeLimit(String(conditions.limit));
+        this.rewrite(read.hand);
+        return true;
+    }
+}
