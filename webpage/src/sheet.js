@@ -73,12 +73,16 @@ export class Sheet {
                 count.className = "count";
                 boxes.append(this.button(flowersDown, "--"), count, this.button(flowersUp, "+"));
             }
+            // A "?" stands beside its row's caption, so that every row's boxes line up.
+            const head = document.createElement("span");
+            head.className = "caption-cell";
+            head.append(caption);
             if (row.hint) {
                 const hint = this.button(row.hint, "?");
                 hint.classList.add("hint");
-                boxes.append(hint);
+                head.append(hint);
             }
-            line.append(caption, boxes);
+            line.append(head, boxes);
             list.append(line);
         }
 

@@ -4,12 +4,10 @@ taps as touch events, typing as a phone's on-screen keyboard types (one input pe
 Needs Debian's chromium and python3-websocket.
 """
 
-import functools
 import http.server
 import json
 import os
 import shutil
-import socket
 import subprocess
 import tempfile
 import threading
@@ -37,6 +35,7 @@ class Site:
     def __init__(self, folder, compressed=False):
         self.folder = folder
         self.requested = []
+        self.sent = 0  # the bodies' bytes, as sent
         site = self
 
         class Handler(http.server.SimpleHTTPRequestHandler):
@@ -52,19 +51,34 @@ class Site:
             def do_GET(self):
                 site.requested.append(self.path.split("?")[0])
                 path = self.translate_path(self.path)
+                if os.path.isdir(path):
+                    path = os.path.join(path, "index.html")
+                if not os.path.isfile(path):
+                    self.send_error(404)
+                    return
+                # Revalidated as a static host answers it: unchanged files are not sent again.
+                modified = self.date_time_string(int(os.path.getmtime(path)))
+                if self.headers.get("If-Modified-Since") == modified:
+                    self.send_response(304)
+                    self.end_headers()
+                    return
+                served, encoding = path, None
                 accepted = self.headers.get("Accept-Encoding", "")
-                for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
-                    if compressed and encoding in accepted and os.path.isfile(path + suffix):
-                        with open(path + suffix, "rb") as body:
-                            data = body.read()
-                        self.send_response(200)
-                        self.send_header("Content-Type", self.guess_type(path))
-                        self.send_header("Content-Encoding", encoding)
-                        self.send_header("Content-Length", str(len(data)))
-                        self.end_headers()
-                        self.wfile.write(data)
-                        return
-                super().do_GET()
+                for name, suffix in (("br", ".br"), ("gzip", ".gz")):
+                    if compressed and name in accepted and os.path.isfile(path + suffix):
+                        served, encoding = path + suffix, name
+                        break
+                with open(served, "rb") as body:
+                    data = body.read()
+                self.send_response(200)
+                self.send_header("Content-Type", self.guess_type(path))
+                self.send_header("Last-Modified", modified)
+                if encoding:
+                    self.send_header("Content-Encoding", encoding)
+                self.send_header("Content-Length", str(len(data)))
+                self.end_headers()
+                self.wfile.write(data)
+                site.sent += len(data)
 
             def log_message(self, *args):
                 pass
@@ -168,7 +182,10 @@ class Tab:
     def wait_for(self, expression, seconds=20, what=None):
         end = time.monotonic() + seconds
         while time.monotonic() < end:
-            value = self.evaluate(expression)
+            try:
+                value = self.evaluate(expression)
+            except Failure:
+                value = None  # a page on its way: asked again
             if value:
                 return value
             time.sleep(0.05)
@@ -197,7 +214,7 @@ class Tab:
         # The page before the navigation may still answer for a moment: its flag is gone on the
         # new one until the page is ready.
         time.sleep(0.1)
-        state = self.wait_for("document.documentElement.dataset.ready", 60, "the page to start")
+        state = self.wait_for("document.documentElement?.dataset.ready", 60, "the page to start")
         if state != "yes":
             raise Failure("the page did not start: " + self.text("#Loading"))
 
@@ -272,17 +289,3 @@ class Tab:
         self.tap("#MessageOk")
         self.wait_for("!document.getElementById('MessageBox').open", 5, "the message to close")
         self.settle()
-
-
-def engine_call(tab, expression):
-    """Evaluates `expression` with `engine` bound to the page's engine module, loaded anew in
-    the page beside the page's own (the reference the tests compare with)."""
-    return tab.evaluate("(async () => { const engine = await (await import('./engine.js'))"
-                        f".loadEngine(); return {expression}; }})()")
-
-
-@functools.lru_cache(maxsize=1)
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]

@@ -1,0 +1,182 @@
+// The Practice screen: a dealt winning hand to count, the answer typed on the numeric
+// keyboard, the verdict with the working, and a tally for as long as the page is open, as the
+// practice window does (its names: PracticeLevel, PracticeTiles, PracticeCount, PracticeFans,
+// PracticeCheck, PracticeReveal, PracticeNext, PracticeVerdict, PracticeTally). The deal, the
+// score and the verdict are the engine's.
+
+import { phraseLines, phraseText, tr } from "./i18n.js";
+import { tileButton } from "./tiles.js";
+
+const levels = ["Sets and pair", "With doubles", "Everything"];
+
+// A seed from the browser's random numbers, within what a JSON number holds exactly.
+function newSeed() {
+    const words = crypto.getRandomValues(new Uint32Array(2));
+    return (words[0] & 0x1fffff) * 2 ** 32 + words[1];
+}
+
+export class PracticeScreen {
+    constructor(engine, { sheet, fans, show }) {
+        this.engine = engine;
+        this.sheet = sheet;
+        this.fans = fans;
+        this.showScreen = show;
+        this.tally = { hands: 0, right: 0, inARow: 0 };
+        this.settled = false;
+        this.verdict = null; // what the verdict shows, written again in another language
+        this.element = id => document.getElementById(id);
+        this.build();
+        this.dealNext();
+    }
+
+    build() {
+        const level = this.element("PracticeLevel");
+        levels.forEach((_, index) => {
+            const option = document.createElement("option");
+            option.value = String(index + 1);
+            level.append(option);
+        });
+        level.value = "3";
+        level.addEventListener("change", () => this.dealNext());
+        for (const id of ["PracticeCount", "PracticeFans"]) {
+            this.element(id).addEventListener("keydown", event => {
+                if (event.key === "Enter")
+                    this.PracticeCheck_Click();
+            });
+        }
+        this.element("PracticeCheck").addEventListener("click", () => this.PracticeCheck_Click());
+        this.element("PracticeReveal").addEventListener("click", () => this.PracticeReveal_Click());
+        this.element("PracticeNext").addEventListener("click", () => this.dealNext());
+        this.element("PracticeShowSheet").addEventListener("click", () => {
+            if (!this.settled)
+                return;
+            this.sheet.fill(this.scored.boxes, this.scored.flowers);
+            this.showScreen("Sheet");
+        });
+        this.element("PracticeShowBoard").addEventListener("click", () => {
+            if (!this.settled)
+                return;
+            this.fans.fill(this.scored.fanTiles, this.scored.fanBoxes);
+            this.showScreen("Fans");
+        });
+        this.retranslate();
+    }
+
+    retranslate() {
+        [...this.element("PracticeLevel").options].forEach((option, index) => {
+            option.textContent = tr("PracticeWindow", levels[index]);
+        });
+        if (this.scored)
+            this.showHand();
+        this.showVerdict();
+        this.updateStatus();
+    }
+
+    level() {
+        return Number(this.element("PracticeLevel").value);
+    }
+
+    limit() {
+        return this.sheet.enteredLimit();
+    }
+
+    dealNext() {
+        this.seed = newSeed();
+        this.settled = false;
+        this.element("PracticeCount").value = "";
+        this.element("PracticeFans").value = "";
+        this.rescore();
+    }
+
+    // Scores the dealt hand under the limit in force, with no answer judged yet.
+    rescore() {
+        this.scored = this.engine.deal(this.level(), this.seed, this.limit() || undefined);
+        this.showHand();
+        this.verdict = null;
+        this.showVerdict();
+        this.updateStatus();
+    }
+
+    tableLimitChanged() {
+        this.rescore();
+    }
+
+    showHand() {
+        this.element("PracticeSituation").textContent = phraseText(this.scored.situation);
+        this.element("PracticeHand").textContent = this.scored.hand;
+        const area = this.element("PracticeTiles");
+        area.replaceChildren();
+        let group = null;
+        let groupNumber = -1;
+        this.engine.pictures(this.scored.hand).forEach((picture, index) => {
+            if (picture.group !== groupNumber) {
+                group = document.createElement("span");
+                group.className = "group";
+                area.append(group);
+                groupNumber = picture.group;
+            }
+            const tile = tileButton(picture.image, phraseText(picture.spoken), `PracticeTile${index + 1}`);
+            tile.tabIndex = -1;
+            tile.disabled = false;
+            if (picture.winning)
+                tile.classList.add("winning");
+            group.append(tile);
+        });
+    }
+
+    PracticeCheck_Click() {
+        const judged = this.engine.judge(this.seed, this.level(), this.limit() || undefined, {
+            count: this.element("PracticeCount").value,
+            fans: this.element("PracticeFans").value,
+        });
+        if (judged.judged)
+            this.settle(judged.right);
+        this.verdict = judged;
+        this.showVerdict();
+        this.updateStatus();
+    }
+
+    PracticeReveal_Click() {
+        this.settle(false);
+        this.verdict = { lines: [], working: true };
+        this.showVerdict();
+        this.updateStatus();
+    }
+
+    // A hand is counted once: at the first check that judges an answer, as right when every
+    // answer given was right; showing the answer first counts it as given up.
+    settle(right) {
+        if (this.settled)
+            return;
+        this.settled = true;
+        ++this.tally.hands;
+        if (right) {
+            ++this.tally.right;
+            ++this.tally.inARow;
+        } else {
+            this.tally.inARow = 0;
+        }
+    }
+
+    working() {
+        const working = this.scored.working;
+        return [`${tr("PracticeWindow", "Your hand is worth")}:`, phraseLines(working.count), "",
+            `${tr("PracticeWindow", "Fans")}:`, phraseLines(working.fans)].join("\n");
+    }
+
+    showVerdict() {
+        const verdict = this.verdict;
+        const shown = !verdict ? ""
+            : [phraseLines(verdict.lines), verdict.working ? this.working() : ""]
+                .filter(part => part !== "").join("\n\n");
+        this.element("PracticeVerdict").textContent = shown;
+    }
+
+    updateStatus() {
+        const { hands, right, inARow } = this.tally;
+        this.element("PracticeTally").textContent =
+            tr("PracticeWindow", "%1 of %2 right, %3 in a row", right, hands, inARow);
+        this.element("PracticeShowSheet").disabled = !this.settled;
+        this.element("PracticeShowBoard").disabled = !this.settled;
+    }
+}
