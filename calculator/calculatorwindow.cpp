@@ -1,6 +1,6 @@
 #include "calculatorwindow.h"
 
-#include <algorithm>
+#include <cstdlib>
 
 #include <QCheckBox>
 #include <QEvent>
@@ -18,15 +18,14 @@
 #include "numbertext.h"
 #include "pointscount.h"
 #include "pointsworking.h"
-#include "tablelimit.h"
+#include "sheetrules.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 namespace {
 
 using Kind = DesignedCaption::Kind;
-
-constexpr int maxFlowers = 8;
 
 QString text(std::int64_t value)
 {
@@ -38,38 +37,23 @@ QString rowCaptionText(const SheetRow& row)
     return translated(handSheetContext, row.caption);
 }
 
-// The boxes show no text, so a screen reader names them after their row: "open pong 2-8,
-// set 1 of 4" in the left column's set rows, "FA from own seat, 2 of 2" elsewhere.
+// The boxes show no text, so a screen reader names them after their row.
 QString boxAccessibleName(const SheetRow& row, int index)
 {
-    const QString caption = rowCaptionText(row);
-    if (row.boxCount == 1)
-        return caption;
-    return (row.column == SheetColumn::Left ? CalculatorWindow::tr("%1, set %2 of %3")
-                                            : CalculatorWindow::tr("%1, %2 of %3"))
-        .arg(caption)
-        .arg(index + 1)
-        .arg(row.boxCount);
-}
-
-QString honorHint()
-{
-    return CalculatorWindow::tr(
-        "If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed "
-        "pong/kong dragon/seat or prevailing wind (on the right side)!");
+    return translated(sheetBoxName(row, index));
 }
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
+CalculatorWindow::CalculatorWindow(QWidget* parent)
+    : QMainWindow(parent), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QLatin1String(windowname::calculator));
     setWindowTitle(QStringLiteral("Zorvan! Mah-Jongg Calculator"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client);
 
-    m_scale = designScale();
     createTopLine();
     createRows();
     createBottomLine();
@@ -83,11 +67,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent)
 
 void CalculatorWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (m_scale != designScale())
-            rescale();
-    }
+    m_language.follow(*event);
     QMainWindow::changeEvent(event);
 }
 
@@ -121,7 +101,6 @@ void CalculatorWindow::retranslate()
 
 void CalculatorWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(centralWidget());
     fitClientArea();
 }
@@ -281,21 +260,14 @@ BoxValues CalculatorWindow::boxValues() const
 void CalculatorWindow::fillSheet(const BoxValues& boxes, int flowers)
 {
     runEventHandler([this, &boxes, flowers] {
-        // Unticking before ticking: every sheet on the way holds only boxes of the old sheet
-        // or only boxes of the new one, so it overflows only where one of those does.
-        for (int n = 1; n <= lastBox; ++n) {
-            if (isSheetBox(n) && m_checks[n]->isChecked() && boxes[n] != 1)
-                m_checks[n]->setChecked(false);
-        }
-        const int target = std::clamp(flowers, 0, maxFlowers);
-        for (int step = 0; step < maxFlowers && Module1::flowercount > target; ++step)
-            m_commands[flowersDownButton]->click();
-        for (int step = 0; step < maxFlowers && Module1::flowercount < target; ++step)
-            m_commands[flowersUpButton]->click();
-        for (int n = 1; n <= lastBox; ++n) {
-            if (isSheetBox(n) && !m_checks[n]->isChecked() && boxes[n] == 1)
-                m_checks[n]->setChecked(true);
-        }
+        const SheetFill fill = sheetFill(boxValues(), Module1::flowercount, boxes, flowers);
+        for (const int n : fill.untick)
+            m_checks[n]->setChecked(false);
+        const int button = fill.flowerClicks < 0 ? flowersDownButton : flowersUpButton;
+        for (int click = 0; click < std::abs(fill.flowerClicks); ++click)
+            m_commands[button]->click();
+        for (const int n : fill.tick)
+            m_checks[n]->setChecked(true);
     });
 }
 
@@ -318,7 +290,7 @@ void CalculatorWindow::eastofniet(std::int64_t& value) const
 
 void CalculatorWindow::tonen()
 {
-    if (Module1::tablelimit == 0)
+    if (!resultsShown(Module1::tablelimit))
         return;
     puntentellen();
     std::int64_t value = cappedValue(Module1::points, Module1::tablelimit);
@@ -338,64 +310,61 @@ void CalculatorWindow::Text1_Change()
 {
     // This handler traps every error of its own and of the recount it starts.
     try {
-        const TableLimitDecision decision = decideTableLimit(m_text1->text().toStdString());
-        switch (decision.action) {
+        const TableLimitTyped typed = tableLimitTyped(m_text1->text().toStdString());
+        switch (typed.action) {
         case TableLimitDecision::Action::Ignore:
             return;
         case TableLimitDecision::Action::TooHigh:
-            showMessage(tr("limit is toooooooo high"), StopIcon);
+            showMessage(typed.message);
             // Setting the bound is itself a change: the nested run stores it and recounts.
-            m_text1->setText(text(std::int64_t(tableLimitBound)));
+            m_text1->setText(QString::fromStdString(typed.replacement));
             break;
         case TableLimitDecision::Action::Store:
-            Module1::tablelimit = decision.value;
+            Module1::tablelimit = typed.value;
             break;
         case TableLimitDecision::Action::Typo:
             throw std::invalid_argument("not a table limit");
         }
         tonen();
     } catch (...) {
-        showMessage(tr("You made a typo, mahjongaddict"), ExclamationIcon);
+        showMessage(typoMessage());
     }
 }
 
 void CalculatorWindow::Command1_Click()
 {
-    showMessage(honorHint(), ExclamationIcon);
+    showMessage(sheetHint(1));
 }
 
 void CalculatorWindow::Command2_Click()
 {
-    showMessage(honorHint(), ExclamationIcon);
+    showMessage(sheetHint(2));
 }
 
 void CalculatorWindow::Command3_Click()
 {
-    showMessage(tr("This does not aply when you have a pair of dragons or prevailing/seat winds !"),
-                ExclamationIcon);
+    showMessage(sheetHint(3));
 }
 
-void CalculatorWindow::showFlowerCount()
+void CalculatorWindow::stepFlowers(bool up)
 {
-    m_label36->setText(Module1::flowercount == 0 ? QString() : text(Module1::flowercount));
+    // The label changes only with the count, and before the recount.
+    const std::int32_t count = flowersStep(Module1::flowercount, up);
+    if (count != Module1::flowercount) {
+        Module1::flowercount = count;
+        m_label36->setText(QString::fromStdString(flowersCaption(count)));
+    }
+    tonen();
 }
 
 void CalculatorWindow::Command4_Click()
 {
-    if (Module1::flowercount > 0) {
-        --Module1::flowercount;
-        showFlowerCount();
-    }
-    tonen();
+    stepFlowers(false);
 }
 
 void CalculatorWindow::Command5_Click()
 {
-    if (Module1::flowercount < maxFlowers) {
-        ++Module1::flowercount;
-        showFlowerCount();
-    }
-    tonen();
+    stepFlowers(true);
 }
 
 void CalculatorWindow::Command6_Click()
@@ -408,12 +377,10 @@ void CalculatorWindow::Command6_Click()
 void CalculatorWindow::Command7_Click()
 {
     // Each box cleared here raises its own click handling, which recounts at once.
-    for (int n = 1; n <= lastBox; ++n) {
-        if (isSheetBox(n) && m_checks[n]->isChecked())
-            m_checks[n]->setChecked(false);
-    }
+    for (const int n : boxesToClear(boxValues()))
+        m_checks[n]->setChecked(false);
     Module1::flowercount = 0;
-    m_label36->setText(QString());
+    m_label36->setText(QString::fromStdString(flowersCaption(0)));
     init();
     m_label37->setText(QString());
     m_label38->setText(QString());

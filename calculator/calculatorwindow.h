@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "handsheet.h"
+#include "languagefollower.h"
 
 class QCheckBox;
 class QLabel;
@@ -69,7 +70,7 @@ private:
     QLabel* createResultLabel(const QString& name, int left, int width, WorkingOf working);
     QCheckBox* createCheck(int number, int left, int top);
     template <class Slot> QPushButton* createButton(int number, Slot slot);
-    void showFlowerCount();
+    void stepFlowers(bool up);
     void retranslate();
     void rescale();
 
@@ -80,5 +81,5 @@ private:
     std::array<QCheckBox*, lastBox + 1> m_checks{};
     std::array<QPushButton*, 8> m_commands{};
     std::array<QLabel*, 39> m_labels{}; // the designed captions, by label number
-    double m_scale = 1;                 // the design scale the controls stand at
+    LanguageFollower m_language;
 };

@@ -1,7 +1,9 @@
 #include "tablelimit.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -103,10 +105,17 @@ double toDouble(const DecimalParts& parts)
         std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     (void)end;
     const bool outOfRange = error == std::errc::result_out_of_range;
+#elif defined(__EMSCRIPTEN__)
+    // Emscripten's standard library has no from_chars for double; its C library reads a full
+    // stop in every locale, and the text is well formed, so strtod fails only out of range
+    // (and a stream would bring all of the locales into the engine for the web).
+    errno = 0;
+    value = std::strtod(canonical.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE;
 #else
-    // Standard libraries without from_chars for double (emscripten's): a stream in the
-    // classic locale reads the same notation, whatever the user's locale, and fails only
-    // when the value is out of range, as the text is well formed.
+    // Other standard libraries without from_chars for double: a stream in the classic locale
+    // reads the same notation, whatever the user's locale, and fails only when the value is
+    // out of range, as the text is well formed.
     std::istringstream stream(canonical);
     stream.imbue(std::locale::classic());
     stream >> value;

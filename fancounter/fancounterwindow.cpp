@@ -14,6 +14,7 @@
 #include "designscale.h"
 #include "explainedlabel.h"
 #include "fancounterdesign.h"
+#include "fanrules.h"
 #include "messages.h"
 #include "module1.h"
 #include "numbertext.h"
@@ -22,6 +23,7 @@
 #include "tilename.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 static_assert(tileCount == Module1::tileCount);
 
@@ -55,10 +57,10 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 } // namespace
 
-FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
+FanCounterWindow::FanCounterWindow(QWidget* parent)
+    : QWidget(parent), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("Form3"));
-    m_scale = designScale();
+    setObjectName(QLatin1String(windowname::fanCounter));
 
     // Labels first: the pictures, boxes and buttons stand above them where they meet.
     createLabels();
@@ -76,11 +78,7 @@ FanCounterWindow::FanCounterWindow(QWidget* parent) : QWidget(parent)
 
 void FanCounterWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (m_scale != designScale())
-            rescale();
-    }
+    m_language.follow(*event);
     QWidget::changeEvent(event);
 }
 
@@ -111,7 +109,6 @@ void FanCounterWindow::retranslate()
 
 void FanCounterWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(this);
     drawHolders();
     for (const Tile& tile : tiles)
@@ -222,14 +219,8 @@ void FanCounterWindow::createBoxes()
                      QRect(box.checkLeftTwips, box.topTwips, fanControlSize, box.checkHeightTwips));
         const int number = box.check;
         // The program's own changes raise the handler too; clearing relies on it.
-        if (box.effect == BoxEffect::MaximumHand) {
-            connect(check, &QCheckBox::toggled, this, [this, number] {
-                runEventHandler([this, number] { CheckMaximum_Click(number); });
-            });
-        } else {
-            connect(check, &QCheckBox::toggled, this,
-                    [this, number] { runEventHandler([this, number] { Check_Click(number); }); });
-        }
+        connect(check, &QCheckBox::toggled, this,
+                [this, number] { runEventHandler([this, number] { Check_Click(number); }); });
         m_checks[number] = check;
     }
 }
@@ -313,7 +304,7 @@ void FanCounterWindow::takeOverCalculatorColours()
     QPalette source = QApplication::palette();
     const auto windows = QApplication::topLevelWidgets();
     for (const QWidget* window : windows) {
-        if (window->objectName() == QLatin1String("Form1")) {
+        if (window->objectName() == QLatin1String(windowname::calculator)) {
             source = window->palette();
             break;
         }
@@ -351,47 +342,18 @@ void FanCounterWindow::takeOverCalculatorColours()
 
 void FanCounterWindow::Picture_Click(int picture)
 {
-    const Tile& tile = tiles[picture - 1];
-    std::string& flag = Module1::tilestate[picture - 1];
-    if (tile.kind == ClickKind::RowExclusive) {
-        if (flag.empty()) {
-            flag = Module1::selected;
-            for (const Tile& other : tiles) {
-                if (other.row == tile.row && other.picture != picture)
-                    Module1::tilestate[other.picture - 1].clear();
-            }
-            showLook(picture, true);
-            for (const Tile& other : tiles) {
-                if (other.row == tile.row && other.picture != picture)
-                    showLook(other.picture, false);
-            }
-        } else if (flag == Module1::selected) {
-            showLook(picture, false);
-            flag.clear();
-        }
-    } else {
-        if (flag.empty()) {
-            flag = Module1::selected;
-            showLook(picture, true);
-        } else if (flag == Module1::selected) {
-            showLook(picture, false);
-            flag.clear();
-        }
-    }
+    for (const TileLook& look : clickTile(Module1::tilestate, picture))
+        showLook(look.picture, look.selected);
     fantonen();
 }
 
-void FanCounterWindow::Check_Click(int /*number*/)
+void FanCounterWindow::Check_Click(int number)
 {
-    fantonen();
-}
-
-void FanCounterWindow::CheckMaximum_Click(int number)
-{
-    if (m_checks[number]->isChecked())
-        showMessage(tr("Zorvan has no more fingers left to count your fans(YOUR MAXED OUT, WELL "
-                       "DONE)"),
-                    NoIcon);
+    const FanBoxClick click = fanBoxClick(number, m_checks[number]->isChecked());
+    if (click.recount)
+        fantonen();
+    if (!click.message.text.empty())
+        showMessage(click.message);
 }
 
 void FanCounterWindow::Command1_Click()
@@ -402,13 +364,11 @@ void FanCounterWindow::Command1_Click()
     for (int picture = 1; picture <= tileCount; ++picture)
         Picture_Click(picture);
     // Each box cleared here raises its own click handling. The table setting stays.
-    for (int number = 1; number <= lastCheck; ++number) {
-        if (number != noFaTableCheck && m_checks[number]->isChecked())
-            m_checks[number]->setChecked(false);
-    }
+    for (const int number : fanBoxesToClear(boxValues()))
+        m_checks[number]->setChecked(false);
 }
 
 void FanCounterWindow::Command2_Click()
 {
-    showMessage(tr("This means you also should check the Self Pick checkbox!"), ExclamationIcon);
+    showMessage(fanHint());
 }

@@ -6,6 +6,7 @@
 
 #include "fanboard.h"
 #include "fancount.h"
+#include "languagefollower.h"
 
 class QCheckBox;
 class QLabel;
@@ -41,10 +42,9 @@ private:
     void Form_Load();
     // The click handlers of Picture1 to Picture23, by picture number.
     void Picture_Click(int picture);
-    // The click handlers of the boxes that recount, by check box number.
+    // The click handlers of the boxes, by check box number: a recount, or for "All Terminals"
+    // and "All Honors" the maximum message when ticked.
     void Check_Click(int number);
-    // The click handlers of "All Terminals" and "All Honors".
-    void CheckMaximum_Click(int number);
     void Command1_Click();
     void Command2_Click();
 
@@ -68,5 +68,5 @@ private:
     std::array<QLabel*, lastHolder + 1> m_holders{}; // by picture number
     std::array<QCheckBox*, lastCheck + 1> m_checks{};
     std::array<QPushButton*, 3> m_commands{};
-    double m_scale = 1; // the design scale the controls stand at
+    LanguageFollower m_language;
 };

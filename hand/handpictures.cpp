@@ -113,4 +113,18 @@ Phrase pictureName(const Hand& hand, const Picture& picture, const Reading* read
     return named(setPattern(winningInSet, set.kind, set.open), picture.face);
 }
 
+TilePictureGroups handPictures(const Hand& hand, const Reading* reading)
+{
+    TilePictureGroups groups;
+    for (const std::vector<Picture>& group : pictureGroups(hand)) {
+        std::vector<TilePicture>& shown = groups.emplace_back();
+        for (const Picture& picture : group)
+            shown.push_back({pictureImage(picture),
+                             picture.kind == Picture::Kind::Winning,
+                             pictureName(hand, picture, reading),
+                             {}});
+    }
+    return groups;
+}
+
 } // namespace hand

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "handengine.h"
+#include "tilepicture.h"
 
 // A hand as the windows draw it: one picture per tile, in groups that stay together on
 // screen, each with its image and the name a screen reader gives it.
@@ -29,5 +30,9 @@ std::string pictureImage(const Picture& picture);
 // the reading the hand was scored by, the winning tile says what it completed: "Dots 5,
 // winning tile, pair", "Red dragon, winning tile, exposed pong".
 Phrase pictureName(const Hand& hand, const Picture& picture, const Reading* reading = nullptr);
+
+// The hand's pictures in their groups as the windows draw them: each with its image and its
+// name (after the reading, if any), the winning tile alone in the selected look.
+TilePictureGroups handPictures(const Hand& hand, const Reading* reading = nullptr);
 
 } // namespace hand

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QStringList>
 
 #include "calculatorlimit.h"
 #include "controls.h"
@@ -21,6 +19,7 @@
 #include "tilelabel.h"
 #include "translated.h"
 #include "twips.h"
+#include "windownames.h"
 
 namespace {
 
@@ -46,20 +45,6 @@ constexpr std::array<const char*, 3> levelNames{
     QT_TRANSLATE_NOOP("PracticeWindow", "With doubles"),
     QT_TRANSLATE_NOOP("PracticeWindow", "Everything")};
 
-enum class Typed { Empty, Number, NotANumber };
-
-// An answer is given when something is typed, and judged when it is a whole number.
-Typed readAnswer(const QString& text, qint64& value)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return Typed::Empty;
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    bool fits = false;
-    value = trimmed.toLongLong(&fits);
-    return wholeNumber.match(trimmed).hasMatch() && fits ? Typed::Number : Typed::NotANumber;
-}
-
 // Selected and copied with the mouse or the keyboard, and reached by Tab.
 void makeSelectable(QLabel* label)
 {
@@ -69,10 +54,11 @@ void makeSelectable(QLabel* label)
 
 } // namespace
 
-PracticeWindow::PracticeWindow(QWidget* parent) : QWidget(parent), m_seeds(hand::clockSeed())
+PracticeWindow::PracticeWindow(QWidget* parent)
+    : QWidget(parent), m_seeds(hand::clockSeed()),
+      m_language([this] { retranslate(); }, [this] { rescale(); })
 {
-    setObjectName(QStringLiteral("PracticeForm"));
-    m_scale = designScale();
+    setObjectName(QLatin1String(windowname::practiceWindow));
     createControls();
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     retranslate();
@@ -97,11 +83,13 @@ void PracticeWindow::retranslate()
     m_notation->setToolTip(tr("The hand in tiles, to paste into the hand window"));
     m_count->setAccessibleName(tr("Your hand is worth"));
     m_fans->setAccessibleName(tr("Fans"));
+    m_situation->setText(translated(hand::situationText(conditions())));
+    showHand();
+    writeVerdict();
 }
 
 void PracticeWindow::rescale()
 {
-    m_scale = designScale();
     rescaleDesigned(this);
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     showHand();
@@ -116,7 +104,7 @@ void PracticeWindow::reseed(std::uint64_t seed)
 void PracticeWindow::showDeal(const hand::Deal& deal)
 {
     m_deal = deal;
-    m_settled = false;
+    m_tally.nextHand();
     m_count->clear();
     m_fans->clear();
     rescore();
@@ -132,17 +120,7 @@ void PracticeWindow::changeEvent(QEvent* event)
 {
     if (enteredTableLimitChanged(*this, *event, m_shownTableLimit))
         runEventHandler([this] { rescore(); });
-    if (event->type() == QEvent::LanguageChange) {
-        runEventHandler([this] {
-            retranslate();
-            if (m_scale != designScale())
-                rescale();
-            m_situation->setText(translated(hand::situationText(conditions())));
-            showHand();
-            m_verdict->setText(m_verdictText ? m_verdictText() : QString());
-            updateStatus();
-        });
-    }
+    m_language.follow(*event);
     QWidget::changeEvent(event);
 }
 
@@ -175,9 +153,9 @@ void PracticeWindow::createControls()
     levelCaption->setBuddy(m_level);
     connect(m_level, &QComboBox::currentIndexChanged, this,
             [this] { runEventHandler([this] { PracticeLevel_Change(); }); });
-    m_tally =
+    m_tallyLabel =
         createLabel(this, QStringLiteral("PracticeTally"), QString(), QRect(3120, 165, 2520, 255));
-    m_tally->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_tallyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_situation = createLabel(this, QStringLiteral("PracticeSituation"), QString(),
                               QRect(leftColumn, 570, leftWidth, 690));
@@ -253,22 +231,12 @@ void PracticeWindow::rescore()
     m_notation->setText(QString::fromStdString(hand::writeHand(m_deal.hand)));
     showHand();
     // A verdict on another count would mislead; the tally keeps what it took.
-    showVerdict({});
+    showVerdict({}, false);
 }
 
 void PracticeWindow::showHand()
 {
-    TileArea::Groups groups;
-    for (const std::vector<hand::Picture>& group : hand::pictureGroups(m_deal.hand)) {
-        std::vector<TileArea::Tile>& tiles = groups.emplace_back();
-        for (const hand::Picture& picture : group) {
-            const QString name =
-                translated(hand::pictureName(m_deal.hand, picture, &m_scored.reading));
-            tiles.push_back({QString::fromStdString(hand::pictureImage(picture)),
-                             picture.kind == hand::Picture::Kind::Winning, name, name});
-        }
-    }
-    m_tiles->showTiles(groups);
+    m_tiles->showTiles(hand::handPictures(m_deal.hand, &m_scored.reading));
     updateTabOrder();
 }
 
@@ -288,44 +256,36 @@ QString PracticeWindow::working() const
         {{tr("Your hand is worth"), &m_scored.countWorking}, {tr("Fans"), &m_scored.fanWorking}});
 }
 
-void PracticeWindow::showVerdict(std::function<QString()> text)
+void PracticeWindow::showVerdict(std::vector<Phrase> lines, bool withWorking)
 {
-    m_verdictText = std::move(text);
-    m_verdict->setText(m_verdictText ? m_verdictText() : QString());
-    updateStatus();
+    m_verdictLines = std::move(lines);
+    m_verdictWorking = withWorking;
+    writeVerdict();
 }
 
-// The tally: a hand is counted once, at the first Check that judges at least one answer, as
-// right when every answer given was right; later checks of the same hand leave the tally as it
-// is. "Show the answer" before that counts the hand as given up: not right, and the run of
-// right hands ends. A hand left for the next one with neither is not counted.
-void PracticeWindow::settle(bool right)
+void PracticeWindow::writeVerdict()
 {
-    if (m_settled)
-        return;
-    m_settled = true;
-    ++m_hands;
-    if (right) {
-        ++m_right;
-        ++m_inARow;
-    } else {
-        m_inARow = 0;
-    }
+    QString text = translatedLines(m_verdictLines);
+    if (m_verdictWorking)
+        text = text.isEmpty() ? working() : text + QStringLiteral("\n\n") + working();
+    m_verdict->setText(text);
+    updateStatus();
 }
 
 void PracticeWindow::updateStatus()
 {
-    m_tally->setText(tr("%1 of %2 right, %3 in a row").arg(m_right).arg(m_hands).arg(m_inARow));
+    m_tallyLabel->setText(translated(m_tally.text()));
     // The sheet and the fan counter would give the answer away.
+    const bool settled = m_tally.settled();
     const QString answerFirst = tr("Check your answer or show the answer first.");
-    m_showSheet->setEnabled(m_settled && m_calculatorAvailable);
+    m_showSheet->setEnabled(settled && m_calculatorAvailable);
     m_showSheet->setToolTip(!m_calculatorAvailable ? tr("The calculator window has been closed.")
-                            : m_settled ? tr("Ticks the calculator's sheet for this hand.")
-                                        : answerFirst);
-    m_showBoard->setEnabled(m_settled);
+                            : settled ? tr("Ticks the calculator's sheet for this hand.")
+                                      : answerFirst);
+    m_showBoard->setEnabled(settled);
     m_showBoard->setToolTip(
-        m_settled ? tr("Clears the fan counter and selects this hand's tiles and boxes.")
-                  : answerFirst);
+        settled ? tr("Clears the fan counter and selects this hand's tiles and boxes.")
+                : answerFirst);
 }
 
 void PracticeWindow::PracticeLevel_Change()
@@ -335,62 +295,18 @@ void PracticeWindow::PracticeLevel_Change()
 
 void PracticeWindow::PracticeCheck_Click()
 {
-    qint64 count = 0;
-    qint64 fans = 0;
-    const Typed countTyped = readAnswer(m_count->text(), count);
-    const Typed fansTyped = readAnswer(m_fans->text(), fans);
-    const bool refuseCount = countTyped == Typed::NotANumber ||
-                             (countTyped == Typed::Empty && fansTyped == Typed::Empty);
-    const bool refuseFans = fansTyped == Typed::NotANumber;
-    if (refuseCount || refuseFans) {
-        showVerdict([refuseCount, refuseFans] {
-            QStringList refused;
-            if (refuseCount)
-                refused << tr("Type the count as a whole number.");
-            if (refuseFans)
-                refused << tr("Type the fans as a whole number.");
-            return refused.join(QLatin1Char('\n'));
-        });
-        return;
-    }
-
-    const bool judgeCount = countTyped == Typed::Number;
-    const bool judgeFans = fansTyped == Typed::Number;
-    const bool countRight = !m_scored.overflow && count == m_scored.count;
-    const bool fansRight = fans == m_scored.fans;
-    settle((!judgeCount || countRight) && (!judgeFans || fansRight));
+    hand::Verdict verdict =
+        hand::judgeAnswer(m_scored, m_count->text().toStdString(), m_fans->text().toStdString());
+    if (!verdict.refused)
+        m_tally.settle(verdict.right);
     // Each judgement one sentence, right or wrong, in the language shown when it is read.
-    showVerdict([this, judgeCount, judgeFans, countRight, fansRight, count, fans] {
-        QStringList lines;
-        if (judgeCount) {
-            if (m_scored.overflow)
-                lines << (countRight ? tr("Right: the hand is worth more than the calculator can "
-                                          "count.")
-                                     : tr("Not quite: the hand is worth more than the calculator "
-                                          "can count, not %1.")
-                                           .arg(count));
-            else
-                lines << (countRight ? tr("Right: the hand is worth %1.").arg(m_scored.count)
-                                     : tr("Not quite: the hand is worth %1, not %2.")
-                                           .arg(m_scored.count)
-                                           .arg(count));
-        }
-        if (judgeFans) {
-            const bool one = m_scored.fans == 1;
-            if (fansRight)
-                lines << (one ? tr("Right: 1 fan.") : tr("Right: %1 fans.").arg(m_scored.fans));
-            else
-                lines << (one ? tr("Not quite: 1 fan, not %1.").arg(fans)
-                              : tr("Not quite: %1 fans, not %2.").arg(m_scored.fans).arg(fans));
-        }
-        return lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + working();
-    });
+    showVerdict(std::move(verdict.lines), !verdict.refused);
 }
 
 void PracticeWindow::PracticeReveal_Click()
 {
-    settle(false);
-    showVerdict([this] { return working(); });
+    m_tally.settle(false);
+    showVerdict({}, true);
 }
 
 void PracticeWindow::PracticeNext_Click()
@@ -401,12 +317,12 @@ void PracticeWindow::PracticeNext_Click()
 
 void PracticeWindow::PracticeShowSheet_Click()
 {
-    if (m_settled && m_calculatorAvailable)
+    if (m_tally.settled() && m_calculatorAvailable)
         emit fillCalculatorRequested(m_scored.boxes, m_scored.flowers);
 }
 
 void PracticeWindow::PracticeShowBoard_Click()
 {
-    if (m_settled)
+    if (m_tally.settled())
         emit fillFanCounterRequested(m_scored.fanTiles, m_scored.fanBoxes);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <random>
 #include <utility>
@@ -14,6 +13,9 @@
 #include "fancount.h"
 #include "handengine.h"
 #include "handsheet.h"
+#include "languagefollower.h"
+#include "phrase.h"
+#include "practicejudge.h"
 
 class ExplainedLabel;
 class QComboBox;
@@ -70,10 +72,10 @@ private:
     // Counts the hand under the limit in force and shows it, with no answer judged yet.
     void rescore();
     void showHand();
-    // The verdict, written again whenever the language changes; none when empty.
-    void showVerdict(std::function<QString()> text);
-    // The tally takes each hand once.
-    void settle(bool right);
+    // The verdict's sentences, and whether the working follows them; written again whenever
+    // the language changes. Nothing at all: no verdict.
+    void showVerdict(std::vector<Phrase> lines, bool withWorking);
+    void writeVerdict();
     void updateStatus(); // the tally and the fill buttons
     void updateTabOrder();
     QString working() const;
@@ -81,7 +83,7 @@ private:
     void rescale();
 
     QComboBox* m_level = nullptr;
-    QLabel* m_tally = nullptr;
+    QLabel* m_tallyLabel = nullptr;
     QLabel* m_situation = nullptr;
     TileArea* m_tiles = nullptr;
     QLabel* m_notation = nullptr;
@@ -101,13 +103,10 @@ private:
     std::optional<std::int32_t> m_shownTableLimit;
     bool m_calculatorAvailable = true;
 
-    double m_scale = 1; // the design scale the controls stand at
-    // Writes the verdict shown, in the language the program speaks now.
-    std::function<QString()> m_verdictText;
+    std::vector<Phrase> m_verdictLines;
+    bool m_verdictWorking = false;
     std::vector<std::pair<QWidget*, const char*>> m_captions; // labels and buttons made once
 
-    bool m_settled = false; // this hand is in the tally: its answer is out
-    int m_hands = 0;
-    int m_right = 0;
-    int m_inARow = 0;
+    hand::PracticeTally m_tally;
+    LanguageFollower m_language;
 };

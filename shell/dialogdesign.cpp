@@ -1,6 +1,7 @@
 #include "dialogdesign.h"
 
 #include "phrase.h"
+#include "windownames.h"
 
 namespace {
 
@@ -90,10 +91,10 @@ constexpr const char* fanRulesText =
 // clang-format off
 const std::array<DialogDesign, 5> dialogDesigns{{
     // name     caption        client       Text1 left, top, width, height   read-only  text
-    {"Form2", QT_TRANSLATE_NOOP("InfoDialog", "Who made it"),  3120, 1635,  120, 120, 2775, 1335,  true,  creditsText},
-    {"Form4", QT_TRANSLATE_NOOP("InfoDialog", "Thank us"),     3315, 2280,  240, 240, 2775, 1815,  true,  appreciationText},
-    {"Form5", QT_TRANSLATE_NOOP("InfoDialog", "Why ?"),        8730, 3855,  120, 120, 8415, 3495,  true,  historyText},
-    {"Form6", QT_TRANSLATE_NOOP("InfoDialog", "Defenitions"),  6450, 3210,  120, 120, 6135, 2895,  true,  glossaryText},
-    {"Form7", QT_TRANSLATE_NOOP("InfoDialog", "FanCounting"),  5850, 4560,  120, 120, 5535, 4215,  false, fanRulesText},
+    {windowname::credits,       QT_TRANSLATE_NOOP("InfoDialog", "Who made it"),    3120, 1635, 120, 120, 2775, 1335, true, creditsText},
+    {windowname::appreciation,  QT_TRANSLATE_NOOP("InfoDialog", "Thank us"),       3315, 2280, 240, 240, 2775, 1815, true, appreciationText},
+    {windowname::history,       QT_TRANSLATE_NOOP("InfoDialog", "Why ?"),          8730, 3855, 120, 120, 8415, 3495, true, historyText},
+    {windowname::glossary,      QT_TRANSLATE_NOOP("InfoDialog", "Defenitions"),    6450, 3210, 120, 120, 6135, 2895, true, glossaryText},
+    {windowname::fanRules,      QT_TRANSLATE_NOOP("InfoDialog", "FanCounting"),    5850, 4560, 120, 120, 5535, 4215, false, fanRulesText},
 }};
 // clang-format on

@@ -12,7 +12,7 @@ InfoDialog::InfoDialog(const DialogDesign& design)
     // managers keep an ownerless dialog above every other window of the program.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_design(design), m_scale(designScale())
+      m_design(design), m_language([this] { retranslate(); }, [this] { rescale(); })
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(translated("InfoDialog", design.caption));
@@ -39,17 +39,21 @@ InfoDialog::InfoDialog(const DialogDesign& design)
 
 void InfoDialog::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        setWindowTitle(translated("InfoDialog", m_design.caption));
-        if (m_text1->toPlainText() == m_shownText) {
-            m_shownText = translated("InfoDialog", m_design.text);
-            m_text1->setPlainText(m_shownText);
-        }
-        if (m_scale != designScale()) {
-            m_scale = designScale();
-            setFixedSize(twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight));
-            rescaleDesigned(this);
-        }
-    }
+    m_language.follow(*event);
     QWidget::changeEvent(event);
+}
+
+void InfoDialog::retranslate()
+{
+    setWindowTitle(translated("InfoDialog", m_design.caption));
+    if (m_text1->toPlainText() == m_shownText) {
+        m_shownText = translated("InfoDialog", m_design.text);
+        m_text1->setPlainText(m_shownText);
+    }
+}
+
+void InfoDialog::rescale()
+{
+    setFixedSize(twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight));
+    rescaleDesigned(this);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "languagefollower.h"
+
 struct DialogDesign;
 
 // One of the five information dialogs: a fixed frame with a close box and one text box
@@ -20,8 +22,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+    void rescale();
+
     const DialogDesign& m_design;
     QPlainTextEdit* m_text1 = nullptr;
     QString m_shownText; // the text as the dialog last wrote it
-    double m_scale = 1;
+    LanguageFollower m_language;
 };

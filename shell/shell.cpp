@@ -15,9 +15,10 @@
 #include "messages.h"
 #include "practicewindow.h"
 #include "translated.h"
+#include "windownames.h"
 
 Shell::Shell(CalculatorWindow* calculator, QObject* parent)
-    : QObject(parent), m_calculator(calculator)
+    : QObject(parent), m_calculator(calculator), m_language([this] { retranslateMenus(); })
 {
     registerWindows();
     createMenuBar();
@@ -25,9 +26,10 @@ Shell::Shell(CalculatorWindow* calculator, QObject* parent)
 
 void Shell::registerWindows()
 {
-    m_windows.add(QStringLiteral("Form3"), [] { return new FanCounterWindow; });
-    m_windows.add(QStringLiteral("HandForm"), [this] { return createHandWindow(); });
-    m_windows.add(QStringLiteral("PracticeForm"), [this] { return createPracticeWindow(); });
+    m_windows.add(QLatin1String(windowname::fanCounter), [] { return new FanCounterWindow; });
+    m_windows.add(QLatin1String(windowname::handWindow), [this] { return createHandWindow(); });
+    m_windows.add(QLatin1String(windowname::practiceWindow),
+                  [this] { return createPracticeWindow(); });
     for (const DialogDesign& design : dialogDesigns)
         m_windows.add(QString::fromLatin1(design.name),
                       [&design] { return new InfoDialog(design); });
@@ -50,8 +52,8 @@ template <class Window> Window* Shell::passFillsOn(Window* window)
             });
     connect(window, &Window::fillFanCounterRequested, this,
             [this](const TileSelection& tiles, const FanBoxValues& boxes) {
-                auto* fanCounter =
-                    static_cast<FanCounterWindow*>(m_windows.open(QStringLiteral("Form3")));
+                auto* fanCounter = static_cast<FanCounterWindow*>(
+                    m_windows.open(QLatin1String(windowname::fanCounter)));
                 fanCounter->fillBoard(tiles, boxes);
             });
     return window;
@@ -164,8 +166,7 @@ void Shell::createLanguageMenu(QMenuBar* bar)
 
 bool Shell::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
-        retranslateMenus();
+    m_language.follow(*event);
     return QObject::eventFilter(watched, event);
 }
 
@@ -194,27 +195,27 @@ void Shell::Language_Click(const QString& code)
 
 void Shell::WhatgivesMenu_Click()
 {
-    m_windows.open(QStringLiteral("Form7"));
+    m_windows.open(QLatin1String(windowname::fanRules));
 }
 
 void Shell::FancalculatorMenu_Click()
 {
-    m_windows.open(QStringLiteral("Form3"));
+    m_windows.open(QLatin1String(windowname::fanCounter));
 }
 
 void Shell::Menuwho_Click()
 {
-    m_windows.open(QStringLiteral("Form2"));
+    m_windows.open(QLatin1String(windowname::credits));
 }
 
 void Shell::MenuWhy_Click()
 {
-    m_windows.open(QStringLiteral("Form5"));
+    m_windows.open(QLatin1String(windowname::history));
 }
 
 void Shell::thankusmenu_Click()
 {
-    m_windows.open(QStringLiteral("Form4"));
+    m_windows.open(QLatin1String(windowname::appreciation));
 }
 
 void Shell::Howmenu_Click()
@@ -226,15 +227,15 @@ void Shell::Howmenu_Click()
 
 void Shell::DefinitionsMenu_Click()
 {
-    m_windows.open(QStringLiteral("Form6"));
+    m_windows.open(QLatin1String(windowname::glossary));
 }
 
 void Shell::HandFromTilesMenu_Click()
 {
-    m_windows.open(QStringLiteral("HandForm"));
+    m_windows.open(QLatin1String(windowname::handWindow));
 }
 
 void Shell::PracticeMenu_Click()
 {
-    m_windows.open(QStringLiteral("PracticeForm"));
+    m_windows.open(QLatin1String(windowname::practiceWindow));
 }

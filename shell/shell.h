@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "languagefollower.h"
 #include "windowregistry.h"
 
 class CalculatorWindow;
@@ -63,4 +64,5 @@ private:
     std::vector<std::pair<QPointer<QMenu>, const char*>> m_menuTitles;
     std::vector<std::pair<QPointer<QAction>, const char*>> m_itemCaptions;
     std::vector<QPointer<QAction>> m_languageItems;
+    LanguageFollower m_language;
 };

@@ -540,6 +540,22 @@
         <source>a waiting hand has no winning tile: leave out +%1</source>
         <translation>eine wartende Hand hat keinen Gewinnstein: lass +%1 weg</translation>
     </message>
+    <message>
+        <source>%1: a flower or season is not part of a chow, pong or kong</source>
+        <translation>%1: eine Blume oder Jahreszeit gehört in keinen Chow, Pung oder Kong</translation>
+    </message>
+    <message>
+        <source>%1 is in the hand already: each flower and season is there once</source>
+        <translation>%1 ist schon in der Hand: jede Blume und jede Jahreszeit gibt es nur einmal</translation>
+    </message>
+    <message>
+        <source>no chow starts at %1: a chow is three tiles in a row of one suit</source>
+        <translation>kein Chow beginnt bei %1: ein Chow sind drei aufeinanderfolgende Steine einer Farbe</translation>
+    </message>
+    <message>
+        <source>no tile %1 to take out</source>
+        <translation>kein Stein %1 zum Herausnehmen</translation>
+    </message>
 </context>
 <context>
     <name>HandSheet</name>

@@ -540,6 +540,22 @@
         <source>a waiting hand has no winning tile: leave out +%1</source>
         <translation>een wachtende hand heeft geen winnende steen: laat +%1 weg</translation>
     </message>
+    <message>
+        <source>%1: a flower or season is not part of a chow, pong or kong</source>
+        <translation>%1: een bloem of seizoen hoort niet in een chow, pung of kong</translation>
+    </message>
+    <message>
+        <source>%1 is in the hand already: each flower and season is there once</source>
+        <translation>%1 zit al in de hand: elke bloem en elk seizoen is er maar één keer</translation>
+    </message>
+    <message>
+        <source>no chow starts at %1: a chow is three tiles in a row of one suit</source>
+        <translation>geen chow begint bij %1: een chow is drie opeenvolgende stenen van één kleur</translation>
+    </message>
+    <message>
+        <source>no tile %1 to take out</source>
+        <translation>geen steen %1 om weg te halen</translation>
+    </message>
 </context>
 <context>
     <name>HandSheet</name>

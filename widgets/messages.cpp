@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "checkedmath.h"
+#include "translated.h"
 
 void showMessage(const QString& text, MessageStyle style, const QString& title)
 {
@@ -25,6 +26,16 @@ void showMessage(const QString& text, MessageStyle style, const QString& title)
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
+}
+
+void showMessage(const Message& message)
+{
+    showMessage(translated(message.text), message.style);
+}
+
+QString overflowMessage()
+{
+    return translated(countOverflowMessage().text);
 }
 
 namespace {

@@ -3,8 +3,9 @@
 #include <exception>
 #include <utility>
 
-#include <QCoreApplication>
 #include <QString>
+
+#include "message.h"
 
 // The title of every message box that has none of its own.
 inline QString applicationTitle()
@@ -12,24 +13,13 @@ inline QString applicationTitle()
     return QStringLiteral("Zorvan! Mah-Jongg Calculator");
 }
 
-// Style values of the message boxes: the icon they show.
-enum MessageStyle : int {
-    NoIcon = 0,
-    StopIcon = 16,
-    ExclamationIcon = 48,
-    InformationIcon = 64,
-};
-
 // A modal message box with one OK button; returns when the player dismisses it.
 void showMessage(const QString& text, MessageStyle style, const QString& title = {});
+// The same for a message the cores decide, in the player's language.
+void showMessage(const Message& message);
 
 // Shown when a count started by a click runs out of range.
-inline QString overflowMessage()
-{
-    return QCoreApplication::translate("Messages",
-                                       "Overflow: this hand is worth more than the calculator "
-                                       "can count. The results were left as they were.");
-}
+QString overflowMessage();
 
 // Runs one event handler so that no error ever escapes into the event loop. An error the
 // handler does not trap itself is reported once, with a stop icon, when the outermost

@@ -2,6 +2,7 @@
 
 #include "tileimages.h"
 #include "tilelabel.h"
+#include "translated.h"
 #include "twips.h"
 
 namespace {
@@ -19,12 +20,12 @@ TileArea::TileArea(QWidget* parent, const QString& tilePrefix, const QRect& twip
     placeInTwips(this, twips);
 }
 
-void TileArea::showTiles(const Groups& groups)
+void TileArea::showTiles(const TilePictureGroups& groups)
 {
     int slot = 0;
     int left = 0;
     int line = 0;
-    for (const std::vector<Tile>& group : groups) {
+    for (const std::vector<TilePicture>& group : groups) {
         if (group.empty())
             continue;
         const int width = pitch * int(group.size()) - (pitch - tileWidth);
@@ -32,17 +33,18 @@ void TileArea::showTiles(const Groups& groups)
             ++line;
             left = 0;
         }
-        for (const Tile& tile : group) {
+        for (const TilePicture& tile : group) {
             if (left > 0 && left + tileWidth > m_width) {
                 ++line;
                 left = 0;
             }
             TileLabel* label = picture(slot++);
             label->setGeometry(twipsRect(left, linePitch * line, tileWidth, tileHeight));
-            label->setPixmap(
-                tileImage(tile.image, tile.selected, label->size(), devicePixelRatioF()));
-            label->setAccessibleName(tile.name);
-            label->setToolTip(tile.toolTip);
+            label->setPixmap(tileImage(QString::fromStdString(tile.image), tile.selected,
+                                       label->size(), devicePixelRatioF()));
+            const QString name = translated(tile.name);
+            label->setAccessibleName(name);
+            label->setToolTip(tile.toolTip.empty() ? name : translated(tile.toolTip));
             label->show();
             left += pitch;
         }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "tilepicture.h"
+
 class TileLabel;
 
 // Tile pictures in groups that stay together, set on lines as words are: a group goes to the
@@ -20,19 +22,12 @@ public:
     static constexpr int tileWidth = 420;
     static constexpr int tileHeight = 555;
 
-    struct Tile {
-        QString image; // the base name tileImage takes
-        bool selected = false;
-        QString name; // what a screen reader says
-        QString toolTip;
-    };
-    using Groups = std::vector<std::vector<Tile>>;
-
     // Stands at `twips` in its parent; its pictures are named <prefix>1, <prefix>2, ... in
     // reading order.
     TileArea(QWidget* parent, const QString& tilePrefix, const QRect& twips);
 
-    void showTiles(const Groups& groups);
+    // The pictures in the language the program speaks now.
+    void showTiles(const TilePictureGroups& groups);
 
     int shownCount() const { return m_shown; }
     TileLabel* tile(int slot) const { return m_tiles[slot]; }

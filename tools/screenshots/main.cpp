@@ -25,6 +25,7 @@
 #include "practicewindow.h"
 #include "shell.h"
 #include "twips.h"
+#include "windownames.h"
 
 namespace {
 
@@ -181,13 +182,13 @@ int main(int argc, char* argv[])
     calculator->show();
     fillCalculator(calculator.get());
 
-    QWidget* fanCounter = shell.windows().open(QStringLiteral("Form3"));
+    QWidget* fanCounter = shell.windows().open(QLatin1String(windowname::fanCounter));
     fillFanCounter(fanCounter);
-    QWidget* glossary = shell.windows().open(QStringLiteral("Form6"));
-    QWidget* handWindow = shell.windows().open(QStringLiteral("HandForm"));
+    QWidget* glossary = shell.windows().open(QLatin1String(windowname::glossary));
+    QWidget* handWindow = shell.windows().open(QLatin1String(windowname::handWindow));
     fillHandWindow(handWindow);
-    auto* practice =
-        static_cast<PracticeWindow*>(shell.windows().open(QStringLiteral("PracticeForm")));
+    auto* practice = static_cast<PracticeWindow*>(
+        shell.windows().open(QLatin1String(windowname::practiceWindow)));
     fillPracticeWindow(practice);
     QApplication::processEvents();
 

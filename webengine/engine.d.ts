@@ -1,0 +1,178 @@
+// The Zorvan! Mah-Jongg Calculator's engine for the web: the calculator's sheet, the table
+// limit, the fan counter, as the desktop program's windows decide them (the same C++).
+//
+//   import { loadEngine } from "./engine.js";   // engine.wasm stands beside engine.js
+//   const engine = await loadEngine();
+//   engine.sheet({ boxes: [2], flowers: 0, tablelimit: 500 }).value;   // " 88"
+//
+// Every call is synchronous once loaded. Numbers shown to people come as number text: one
+// character in the place of the sign (a blank, or "-"), then the digits: " 88", "-200".
+
+export type Wind = "E" | "S" | "W" | "N";
+
+// A text for people, to be shown in the player's language: `pattern` translated in `context`
+// (the program's catalogues, translations/*.ts), its %1 .. %9 filled in one pass by `args`,
+// each an argument of its own (plain text, or a phrase translated in turn). A phrase of
+// `plain` text is shown as it stands; a `list` joins its args with ", ". phraseText() writes
+// one in English, or through a translate(context, pattern) function in another language.
+export interface Phrase {
+  context?: string;
+  pattern?: string;
+  args?: Phrase[];
+  plain?: string;
+  list?: boolean;
+}
+
+// A message the program shows in a modal box with one OK button and no title of its own:
+// its text and the icon of its style value (0 none, 16 stop, 48 exclamation,
+// 64 information).
+export type Icon = 0 | 16 | 48 | 64;
+export interface Message {
+  message: Phrase;
+  icon: Icon;
+}
+
+// The calculator's sheet: the numbers of the ticked boxes (1 the East box, 2 to 72 the rows'
+// boxes, 51 not being one; other numbers are passed over), the flowers and seasons (0 to 8)
+// and the table limit (0: none entered).
+export interface Sheet {
+  boxes: number[];
+  flowers: number;
+  tablelimit: number;
+}
+
+export interface SheetFigures {
+  // False while the table limit is 0: nothing is counted and the results stay as they were.
+  shown: boolean;
+  // The count ("Your hand is worth", Label38) and the value ("Zorvan! Points", Label37);
+  // empty when not shown or when the count overflows.
+  count: string;
+  value: string;
+  // The count left the 32-bit range: both results stay as they were, and a click that led
+  // here shows `message` (a typed table limit shows the typo message instead).
+  overflow: boolean;
+  // How the count and the value were reached, a phrase a line.
+  countWorking: Phrase[];
+  valueWorking: Phrase[];
+  message?: Phrase;
+  icon?: Icon;
+}
+
+// What a change of the table-limit box's text leads to, in the window's order of events:
+// - "ignore": the empty text; nothing happens.
+// - "tooHigh": show `message` ("limit is toooooooo high", stop icon); then the box's text
+//   becomes `replacement` (" 65536"), and that change is read again at once (it stores
+//   `value`, 65536, and recounts); then the results are recounted once more.
+// - "store": `value` becomes the table limit and the results are recounted. Should that
+//   recount overflow, the typo message (messages().typo) is shown and the results stay.
+// - "typo": show `message` ("You made a typo, mahjongaddict", exclamation icon); the table
+//   limit and the text stay as they were, and nothing is recounted.
+export interface TableLimitTyped {
+  action: "ignore" | "tooHigh" | "store" | "typo";
+  value: number;
+  message?: Phrase;
+  icon?: Icon;
+  replacement?: string;
+}
+
+// What a clear button does to a sheet: it unticks `untick` in that order, each recounting at
+// once; then the flowers are 0, and both results and the flowers label are empty ("Clear
+// ALL" has also emptied the table-limit box and set the limit to 0 first). `overflow`: a
+// sheet on the way overflowed, and `message` is shown once.
+export interface SheetCleared {
+  untick: number[];
+  overflow: boolean;
+  message?: Phrase;
+  icon?: Icon;
+}
+
+// One row of the sheet, in counting order (the left column top to bottom, then the right).
+export interface SheetRow {
+  caption: Phrase;
+  label: number; // the caption's label, Label<n>
+  column: "left" | "right";
+  effect: "add" | "multiply" | "limit" | "flowers";
+  amount: number;
+  boxes: { check: number; name: Phrase }[]; // Check<n>, and its name for a screen reader
+  hint: number; // the "?" button after the boxes, Command<n>; 0 for none
+}
+
+// The fan counter: tiles are numbered 1 to 23 as the board's pictures (Picture<n>), boxes
+// 1 to 11 as its check boxes (Check<n>).
+export interface FanCount {
+  fans: number;
+  text: string; // as "Your FANS" shows it: " 7"
+  // "All Terminals" or "All Honors" is ticked: a click that ticks one shows `message`.
+  maximum: boolean;
+  working: Phrase[];
+  message?: Phrase;
+  icon?: Icon;
+}
+
+export interface FanRow {
+  row: "prevailingWind" | "seatWind" | "windPong" | "flowers" | "seasons" | "dragonPong";
+  label: number;
+  caption: Phrase;
+  name: Phrase; // the row as a screen reader says it
+  tiles: {
+    picture: number;
+    face: string; // east, south, west, north, flower1 .. season4, white, red, green
+    column: number;
+    rowExclusive: boolean; // at most one tile of the row is selected
+    name: Phrase;
+    nameSelected: Phrase;
+  }[];
+}
+
+export interface FanBox {
+  check: number;
+  label: number;
+  caption: Phrase;
+  effect: "fans" | "maximum" | "noFaTable";
+  fans: number;
+}
+
+export interface Layout {
+  sheet: SheetRow[];
+  fanRows: FanRow[]; // top to bottom as on screen
+  fanBoxes: FanBox[]; // the right-hand column top to bottom, then the table setting
+}
+
+export interface Engine {
+  // The two results of a sheet, as the calculator window shows them.
+  sheet(s: Sheet): SheetFigures;
+  tableLimitTyped(text: string): TableLimitTyped;
+  // "+" (up) and "--": one more or fewer within 0 to 8; at a bound it stays, with no message.
+  // The flowers label is empty for 0, else the count as number text; the results are
+  // recounted after every click, also one that changed nothing.
+  flowersStep(current: number, up: boolean): number;
+  // "Clear all BUT table limit", or with `all` "Clear ALL".
+  clearSheet(s: Sheet, all: boolean): SheetCleared;
+  // The "?" buttons Command1, Command2 and Command3.
+  sheetHint(button: 1 | 2 | 3): Message;
+
+  // The selected tiles after a click on `tile`: in the prevailing and seat wind rows a click
+  // selects the tile and unselects the rest of its row, or unselects a selected tile;
+  // elsewhere it selects or unselects that tile alone. The fans are counted after every click.
+  fanTileClick(selected: number[], tile: number): number[];
+  fans(tiles: number[], boxes: number[]): FanCount;
+  // What a click on box `check` leads to, `ticked` after it: a recount, or for "All
+  // Terminals" and "All Honors" none, and the maximum message when ticked.
+  fanBoxClick(check: number, ticked: boolean): { recount: boolean; message?: Phrase; icon?: Icon };
+  // "CLEAR ALL": every tile unselected, then `untick` unticked in that order, each
+  // recounting; the table setting (Check11) stays.
+  clearFans(boxes: number[]): { untick: number[] };
+  // The "?" beside "MJ on Suplement tile".
+  fanHint(): Message;
+
+  // The messages that follow from a sequence of events rather than one call.
+  messages(): { overflow: Message; typo: Message };
+  // The sheet's rows and the fan counter's board, as the windows lay themselves out.
+  layout(): Layout;
+
+  phraseText(phrase: Phrase, translate?: (context: string, pattern: string) => string): string;
+}
+
+export function loadEngine(): Promise<Engine>;
+export function phraseText(phrase: Phrase,
+                           translate?: (context: string, pattern: string) => string): string;

@@ -1,0 +1,85 @@
+// The module's exports: C functions over the engine's calls, which engine.js wraps. Each
+// answer stays valid until the next call.
+
+#include <string>
+
+#include <emscripten.h>
+
+#include "engineapi.h"
+
+namespace {
+
+std::string answer;
+
+const char* give(std::string text)
+{
+    answer = std::move(text);
+    return answer.c_str();
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_sheet(const char* boxes, int flowers, int tablelimit)
+{
+    return give(webengine::sheet(boxes, flowers, tablelimit));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_table_limit_typed(const char* text)
+{
+    return give(webengine::tableLimitTyped(text));
+}
+
+EMSCRIPTEN_KEEPALIVE int zorvan_flowers_step(int current, int up)
+{
+    return webengine::flowersStep(current, up != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_clear_sheet(const char* boxes, int flowers, int tablelimit,
+                                                    int all)
+{
+    return give(webengine::clearSheet(boxes, flowers, tablelimit, all != 0));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_sheet_hint(int button)
+{
+    return give(webengine::sheetHint(button));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_fan_tile_click(const char* selected, int tile)
+{
+    return give(webengine::fanTileClick(selected, tile));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_fans(const char* tiles, const char* boxes)
+{
+    return give(webengine::fans(tiles, boxes));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_fan_box_click(int check, int ticked)
+{
+    return give(webengine::fanBoxClick(check, ticked != 0));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_clear_fans(const char* boxes)
+{
+    return give(webengine::clearFans(boxes));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_fan_hint()
+{
+    return give(webengine::fanHint());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_messages()
+{
+    return give(webengine::messages());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_layout()
+{
+    return give(webengine::layout());
+}
+
+} // extern "C"

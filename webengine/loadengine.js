@@ -1,0 +1,62 @@
+// The engine's calls as plain functions over plain objects; engine.d.ts describes them. This
+// file follows emscripten's code inside engine.js, whose factory createEngineModule it uses.
+
+const numbers = (list) => (list || []).map((n) => Math.trunc(Number(n))).join(",");
+
+// A phrase in English, or in the language `translate(context, pattern)` gives: its pattern with
+// %1 to %9 filled in one pass by its arguments, a list's items joined with ", ".
+export function phraseText(phrase, translate) {
+  if (!phrase) return "";
+  const args = (phrase.args || []).map((arg) =>
+    typeof arg === "string" ? arg : phraseText(arg, translate));
+  if (phrase.list) return args.join(", ");
+  if (phrase.pattern === undefined) return phrase.plain || "";
+  const pattern = translate ? translate(phrase.context, phrase.pattern) : phrase.pattern;
+  return pattern.replace(/%([1-9])/g, (whole, digit) =>
+    Number(digit) <= args.length ? args[Number(digit) - 1] : whole);
+}
+
+export async function loadEngine() {
+  const settings = {};
+  // Node reads the WebAssembly beside this file itself; a page fetches it.
+  if (typeof process === "object" && process.versions && process.versions.node) {
+    const { readFile } = await import("node:fs/promises");
+    settings.wasmBinary = await readFile(new URL("engine.wasm", import.meta.url));
+  }
+  const module = await createEngineModule(settings);
+  const text = (name, ...types) => module.cwrap(name, "string", types);
+  const json = (name, ...types) => {
+    const call = text(name, ...types);
+    return (...args) => JSON.parse(call(...args));
+  };
+
+  const sheet = json("zorvan_sheet", "string", "number", "number");
+  const tableLimitTyped = json("zorvan_table_limit_typed", "string");
+  const flowersStep = module.cwrap("zorvan_flowers_step", "number", ["number", "number"]);
+  const clearSheet = json("zorvan_clear_sheet", "string", "number", "number", "number");
+  const sheetHint = json("zorvan_sheet_hint", "number");
+  const fanTileClick = json("zorvan_fan_tile_click", "string", "number");
+  const fans = json("zorvan_fans", "string", "string");
+  const fanBoxClick = json("zorvan_fan_box_click", "number", "number");
+  const clearFans = json("zorvan_clear_fans", "string");
+  const fanHint = json("zorvan_fan_hint");
+  const messages = json("zorvan_messages");
+  const layout = json("zorvan_layout");
+
+  return Object.freeze({
+    sheet: (s) => sheet(numbers(s.boxes), s.flowers | 0, s.tablelimit | 0),
+    tableLimitTyped: (typed) => tableLimitTyped(String(typed)),
+    flowersStep: (current, up) => flowersStep(current | 0, up ? 1 : 0),
+    clearSheet: (s, all) =>
+      clearSheet(numbers(s.boxes), s.flowers | 0, s.tablelimit | 0, all ? 1 : 0),
+    sheetHint: (button) => sheetHint(button | 0),
+    fanTileClick: (selected, tile) => fanTileClick(numbers(selected), tile | 0),
+    fans: (tiles, boxes) => fans(numbers(tiles), numbers(boxes)),
+    fanBoxClick: (check, ticked) => fanBoxClick(check | 0, ticked ? 1 : 0),
+    clearFans: (boxes) => clearFans(numbers(boxes)),
+    fanHint: () => fanHint(),
+    messages: () => messages(),
+    layout: () => layout(),
+    phraseText,
+  });
+}
