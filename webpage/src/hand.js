@@ -1,14 +1,14 @@
 // The Hand screen: a hand entered from tiles, tapped or typed, scored as it is built, as the
 // hand window does (its names: HandText, Palette_5p, ModeTile to ModeWinning, SeatWind,
-// RoundWind, SelfDrawn and the other conditions, ClearHand, HandResult, Wait_5p, WaitValue_5p).
-// Every edit, reading, result and sentence is the engine's; this shows them and collects taps.
+// RoundWind, SelfDrawn and the other conditions, ClearHand, HandTiles, HandResult, Waits,
+// Wait_5p, WaitValue_5p). Every edit, reading, result and sentence is the engine's; this shows
+// them and collects taps.
 
 import { showMessage } from "./dialog.js";
-import { phraseLines, phraseText, tr, trText } from "./i18n.js";
-import { paletteGroups, paletteTiles, tileButton } from "./tiles.js";
+import { phraseLines, phraseText, tr } from "./i18n.js";
+import { paletteGroups, showPictures, tileButton } from "./tiles.js";
 
-const winds = ["E", "S", "W", "N"];
-const windNames = ["East", "South", "West", "North"];
+const winds = [["E", "East"], ["S", "South"], ["W", "West"], ["N", "North"]];
 const conditionBoxes = [
     ["SelfDrawn", "self"], ["LastTile", "last"], ["SupplementTile", "supplement"],
     ["RobbingKong", "robbing"], ["NoFaTable", "nofa"],
@@ -21,23 +21,21 @@ export class HandScreen {
         this.sheet = sheet;
         this.fans = fans;
         this.showScreen = show;
-        this.hand = ""; // the hand the pictures show: the last text that read, or the taps'
+        // The hand the pictures show: the last text that read, or what the taps built.
+        this.hand = "";
         this.view = null;
-        this.element = id => document.getElementById(id);
         this.text = this.element("HandText");
         this.build();
-        this.refresh();
+    }
+
+    element(id) {
+        return document.getElementById(id);
     }
 
     build() {
         const suits = this.element("PaletteSuits");
         const groups = this.element("PaletteGroups");
-        let shownGroup = "Characters";
-        try {
-            shownGroup = sessionStorage.getItem(storedGroup) ?? shownGroup;
-        } catch {
-            // The first group then.
-        }
+        const palette = this.engine.palette("", "tile");
         for (const group of paletteGroups) {
             const tab = document.createElement("button");
             tab.type = "button";
@@ -50,32 +48,38 @@ export class HandScreen {
             tiles.className = "palette-group" + (group.gapAfter ? " short" : "");
             tiles.id = `PaletteTiles_${group.id}`;
             tiles.setAttribute("role", "group");
-            group.tiles.forEach((tile, index) => {
+            palette.slice(group.first, group.first + group.count).forEach((tile, index) => {
                 if (index === group.gapAfter) {
                     const gap = document.createElement("span");
                     gap.className = "gap";
                     tiles.append(gap);
                 }
-                const button = tileButton(tile.image, "", `Palette_${tile.text}`);
-                button.addEventListener("click", () => this.Palette_Click(tile));
+                const button = tileButton(tile.image, "", `Palette_${tile.tile}`);
+                button.addEventListener("click", () => this.Palette_Click(tile.tile));
                 tiles.append(button);
             });
             groups.append(tiles);
         }
-        this.showGroup(paletteGroups.some(group => group.id === shownGroup) ? shownGroup : "Characters");
+        let shown = "Characters";
+        try {
+            shown = sessionStorage.getItem(storedGroup) ?? shown;
+        } catch {
+            // The first group then.
+        }
+        this.showGroup(paletteGroups.some(group => group.id === shown) ? shown : "Characters");
 
         for (const select of [this.element("SeatWind"), this.element("RoundWind")]) {
-            winds.forEach(wind => {
+            for (const [wind] of winds) {
                 const option = document.createElement("option");
                 option.value = wind;
                 select.append(option);
-            });
+            }
             select.addEventListener("change", () => this.refresh());
         }
         for (const [id] of conditionBoxes)
             this.element(id).addEventListener("change", () => this.refresh());
-        document.querySelectorAll('input[name="mode"]').forEach(radio =>
-            radio.addEventListener("change", () => this.updatePalette()));
+        for (const radio of document.querySelectorAll('input[name="mode"]'))
+            radio.addEventListener("change", () => this.updatePalette());
         this.text.addEventListener("input", () => this.HandText_Change());
         this.element("ClearHand").addEventListener("click", () => this.rewrite(""));
         this.element("HandLimit").addEventListener("input", () => this.HandLimit_Change());
@@ -85,6 +89,7 @@ export class HandScreen {
         this.retranslate();
     }
 
+    // Narrow screens show one group of the palette at a time.
     showGroup(id) {
         for (const group of paletteGroups) {
             const shown = group.id === id;
@@ -100,15 +105,13 @@ export class HandScreen {
 
     retranslate() {
         for (const group of paletteGroups) {
-            const caption = trText(group.caption);
+            const caption = tr(group.caption.context, group.caption.source);
             this.element(`PaletteGroup_${group.id}`).textContent = caption;
             this.element(`PaletteTiles_${group.id}`).setAttribute("aria-label", caption);
         }
-        for (const tile of paletteTiles)
-            this.element(`Palette_${tile.text}`).setAttribute("aria-label", tile.name());
         for (const select of [this.element("SeatWind"), this.element("RoundWind")]) {
             [...select.options].forEach((option, index) => {
-                option.textContent = tr("HandWindow", windNames[index]);
+                option.textContent = tr("HandWindow", winds[index][1]);
             });
         }
         this.refresh();
@@ -118,6 +121,8 @@ export class HandScreen {
         return document.querySelector('input[name="mode"]:checked').value;
     }
 
+    // The conditions as the hand window takes them; the table limit is the sheet's, 500 while
+    // none is entered there.
     conditions() {
         const conditions = {
             seat: this.element("SeatWind").value,
@@ -131,9 +136,9 @@ export class HandScreen {
         return conditions;
     }
 
-    // A tap on a palette tile adds it as the mode says.
+    // A tap on a palette tile adds it as the mode says (a bonus tile as itself).
     Palette_Click(tile) {
-        const edit = this.engine.editHand(this.hand, { mode: tile.bonus ? "tile" : this.mode(), tile: tile.text });
+        const edit = this.engine.editHand(this.hand, { mode: this.mode(), tile });
         if (edit.error) {
             showMessage(phraseText(edit.error));
             return;
@@ -160,16 +165,13 @@ export class HandScreen {
         this.HandText_Change();
     }
 
-    // What the player types is never rewritten while it is typed; text that does not read
-    // leaves the pictures as they were.
+    // What the player types is never rewritten while it is typed. Text that does not read
+    // shows the engine's sentence and leaves the pictures as they were.
     HandText_Change() {
-        const view = this.engine.handView(this.text.value, this.conditions());
-        if (view.reads !== false)
-            this.hand = this.text.value;
-        this.refresh(view);
+        this.refresh();
     }
 
-    // The table limit is the sheet's: typed here it is typed into the sheet's box.
+    // The table limit is the sheet's: typed here, it is typed into the sheet's box.
     async HandLimit_Change() {
         await this.sheet.typeLimit(this.element("HandLimit").value);
     }
@@ -181,48 +183,40 @@ export class HandScreen {
         this.refresh();
     }
 
-    refresh(view) {
-        this.view = view ?? this.engine.handView(this.text.value, this.conditions());
-        this.showHand();
+    refresh() {
+        const conditions = this.conditions();
+        this.view = this.engine.handView(this.text.value, conditions);
+        if (this.view.state !== "refused" || this.text.value.trim() === "")
+            this.hand = this.text.value;
+        else if (!this.engine.editHand(this.text.value, { remove: -1 }).error)
+            this.hand = this.text.value; // it reads, but cannot be scored
+        this.showHand(conditions);
         this.showResult();
         this.showWaits();
         this.updatePalette();
         this.updateButtons();
     }
 
-    showHand() {
-        const area = this.element("HandTiles");
-        area.replaceChildren();
-        const pictures = this.engine.pictures(this.hand);
-        let group = null;
-        let groupNumber = -1;
-        pictures.forEach((picture, index) => {
-            if (picture.group !== groupNumber) {
-                group = document.createElement("span");
-                group.className = "group";
-                area.append(group);
-                groupNumber = picture.group;
-            }
-            const button = tileButton(picture.image, phraseText(picture.spoken), `HandTile${index + 1}`);
-            if (picture.winning)
-                button.classList.add("winning");
-            button.addEventListener("click", () => this.HandTile_Click(index));
-            group.append(button);
-        });
+    showHand(conditions) {
+        const pictures = this.engine.pictures(this.hand, conditions);
+        showPictures(this.element("HandTiles"), pictures, "HandTile",
+            index => this.HandTile_Click(index));
     }
 
     showResult() {
         const view = this.view;
         const result = this.element("HandResult");
         const reading = this.element("HandReading");
-        const working = this.element("HandWorkingText");
-        if (view.state !== "finished") {
-            result.textContent = phraseText(view.text);
-            reading.textContent = "";
-            working.textContent = "";
-            this.element("HandWorking").hidden = true;
+        const working = this.element("HandWorking");
+        const finished = view.state === "finished";
+        working.hidden = !finished;
+        if (!finished || view.overflow) {
+            result.textContent = phraseLines(finished ? view.lines.slice(1) : view.lines);
+            reading.textContent = finished ? phraseText(view.lines[0]) : "";
+            this.element("HandWorkingText").textContent = finished ? this.working() : "";
             return;
         }
+        // The figures as numbers, kept in view; the reading and the worth in words below.
         const numbers = document.createElement("div");
         numbers.className = "numbers";
         const figure = (caption, value) => {
@@ -233,19 +227,25 @@ export class HandScreen {
             return span;
         };
         numbers.append(
-            figure("Zorvan! Points", view.overflow ? "-" : view.value),
-            figure(tr("HandWindow", "Your hand is worth"), view.overflow ? "-" : view.count),
+            figure("Zorvan! Points", view.value),
+            figure(tr("HandWindow", "Your hand is worth"), view.count),
             figure(tr("HandWindow", "Fans"), view.maximum ? tr("HandWindow", "maximum fans") : view.fans));
         result.replaceChildren(numbers);
-        reading.textContent = phraseText(view.text);
-        this.element("HandWorking").hidden = false;
-        working.textContent = [
-            `${tr("HandWindow", "Your hand is worth")}:`, phraseLines(view.working.count), "",
-            "Zorvan! Points:", phraseLines(view.working.value), "",
-            `${tr("HandWindow", "Fans")}:`, phraseLines(view.working.fans),
+        reading.textContent = phraseLines(view.lines);
+        this.element("HandWorkingText").textContent = this.working();
+    }
+
+    working() {
+        const working = this.view.working;
+        return [
+            `${tr("HandWindow", "Your hand is worth")}:`, phraseLines(working.count), "",
+            "Zorvan! Points:", phraseLines(working.value), "",
+            `${tr("HandWindow", "Fans")}:`, phraseLines(working.fans),
         ].join("\n");
     }
 
+    // A waiting hand's winning tiles, each with its Zorvan! Points on a discard, then
+    // self-picked; a tap makes it the winning tile.
     showWaits() {
         const area = this.element("Waits");
         area.replaceChildren();
@@ -259,18 +259,18 @@ export class HandScreen {
             const value = document.createElement("span");
             value.className = "wait-value";
             value.id = `WaitValue_${wait.tile}`;
-            value.textContent = phraseText(wait.values);
+            value.textContent = `${phraseText(wait.short)}\n${phraseText(wait.shortSelfDrawn)}`;
             holder.append(tile, value);
             area.append(holder);
         }
     }
 
-    // Palette tiles that the mode cannot add are greyed, as the engine's edit would refuse them.
+    // Palette tiles that the mode cannot add are greyed.
     updatePalette() {
-        const mode = this.mode();
-        for (const tile of paletteTiles) {
-            const edit = this.engine.editHand(this.hand, { mode: tile.bonus ? "tile" : mode, tile: tile.text });
-            this.element(`Palette_${tile.text}`).disabled = Boolean(edit.error) || (tile.bonus && mode !== "tile");
+        for (const tile of this.engine.palette(this.hand, this.mode())) {
+            const button = this.element(`Palette_${tile.tile}`);
+            button.disabled = !tile.addable;
+            button.setAttribute("aria-label", phraseText(tile.name));
         }
     }
 
@@ -306,10 +306,10 @@ export class HandScreen {
         const note = this.element("ShareNote");
         const url = this.link();
         history.replaceState(null, "", url);
+        note.textContent = "";
         if (navigator.share) {
             try {
                 await navigator.share({ title: "Zorvan!", url });
-                note.textContent = "";
                 return;
             } catch (error) {
                 if (error.name === "AbortError")
@@ -335,11 +335,11 @@ export class HandScreen {
             return false;
         }
         const conditions = read.conditions;
-        this.element("SeatWind").value = conditions.seat ?? "E";
-        this.element("RoundWind").value = conditions.round ?? "E";
+        this.element("SeatWind").value = conditions.seat;
+        this.element("RoundWind").value = conditions.round;
         for (const [id, key] of conditionBoxes)
-            this.element(id).checked = Boolean(conditions[key]);
-        if (conditions.limit !== undefined)
+            this.element(id).checked = conditions[key];
+        if (/[&#]limit=/.test(hash))
             await this.sheet.typeLimit(String(conditions.limit));
         this.rewrite(read.hand);
         return true;

@@ -5,7 +5,7 @@
 // score and the verdict are the engine's.
 
 import { phraseLines, phraseText, tr } from "./i18n.js";
-import { tileButton } from "./tiles.js";
+import { showPictures } from "./tiles.js";
 
 const levels = ["Sets and pair", "With doubles", "Everything"];
 
@@ -76,8 +76,9 @@ export class PracticeScreen {
         return Number(this.element("PracticeLevel").value);
     }
 
+    // The sheet's table limit, 500 while none is entered, as the practice window counts.
     limit() {
-        return this.sheet.enteredLimit();
+        return this.sheet.enteredLimit() || 500;
     }
 
     dealNext() {
@@ -90,7 +91,11 @@ export class PracticeScreen {
 
     // Scores the dealt hand under the limit in force, with no answer judged yet.
     rescore() {
-        this.scored = this.engine.deal(this.level(), this.seed, this.limit() || undefined);
+        this.scored = this.engine.practice(this.seed, this.level(), this.limit());
+        // The deal, for whoever wants it dealt again (the tests among them).
+        const screen = this.element("PracticeScreen");
+        screen.dataset.seed = String(this.seed);
+        screen.dataset.level = String(this.level());
         this.showHand();
         this.verdict = null;
         this.showVerdict();
@@ -104,34 +109,17 @@ export class PracticeScreen {
     showHand() {
         this.element("PracticeSituation").textContent = phraseText(this.scored.situation);
         this.element("PracticeHand").textContent = this.scored.hand;
-        const area = this.element("PracticeTiles");
-        area.replaceChildren();
-        let group = null;
-        let groupNumber = -1;
-        this.engine.pictures(this.scored.hand).forEach((picture, index) => {
-            if (picture.group !== groupNumber) {
-                group = document.createElement("span");
-                group.className = "group";
-                area.append(group);
-                groupNumber = picture.group;
-            }
-            const tile = tileButton(picture.image, phraseText(picture.spoken), `PracticeTile${index + 1}`);
-            tile.tabIndex = -1;
-            tile.disabled = false;
-            if (picture.winning)
-                tile.classList.add("winning");
-            group.append(tile);
-        });
+        showPictures(this.element("PracticeTiles"), this.scored.pictures, "PracticeTile", null);
     }
 
     PracticeCheck_Click() {
-        const judged = this.engine.judge(this.seed, this.level(), this.limit() || undefined, {
+        const verdict = this.engine.judge(this.seed, this.level(), this.limit(), {
             count: this.element("PracticeCount").value,
             fans: this.element("PracticeFans").value,
         });
-        if (judged.judged)
-            this.settle(judged.right);
-        this.verdict = judged;
+        if (!verdict.refused)
+            this.settle(verdict.right);
+        this.verdict = { lines: verdict.lines, working: !verdict.refused };
         this.showVerdict();
         this.updateStatus();
     }
