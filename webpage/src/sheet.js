@@ -227,7 +227,9 @@ export class Sheet {
         const next = this.engine.flowersStep(this.flowercount, up);
         if (next !== this.flowercount) {
             this.flowercount = next;
-            this.label36.textContent = this.engine.flowersCaption(next);
+            // As the engine describes the label: empty for none, else the count as number
+            // text (a blank in the place of the sign, then the digit).
+            this.label36.textContent = next === 0 ? "" : ` ${next}`;
         }
         this.tonen();
     }

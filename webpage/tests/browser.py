@@ -235,17 +235,26 @@ class Tab:
             if (!top || !(top === element || element.contains(top) || top.contains(element) &&
                           top.tagName === "LABEL"))
                 return "covered by " + (top ? (top.id || top.tagName) : "nothing");
+            window.zorvanTapped = false;
+            element.addEventListener("click", () => {{ window.zorvanTapped = true; }},
+                                     {{once: true, capture: true}});
             return [x, y];
         }})()""")
         if not isinstance(found, list):
             raise Failure(f"cannot touch {selector}: {found}")
         return found
 
-    def tap(self, selector):
+    def tap(self, selector, navigates=False):
+        """A finger's tap on the element; `navigates`: it leaves the page, so that its click
+        is not waited for."""
         x, y = self.centre(selector)
         point = [{"x": x, "y": y, "radiusX": 4, "radiusY": 4, "force": 1, "id": 1}]
         self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        if navigates:
+            return
+        # A tap is a click once the browser has recognised the gesture.
+        self.wait_for("window.zorvanTapped", 5, f"the tap on {selector} to click")
         self.settle()
 
     def type(self, selector, text):

@@ -912,6 +912,7 @@ def accessibility(tab, url, checks):
                      "controls without a control's role")
 
     checks.case = "names"
+    tab.as_phone(768, 1024)  # wide enough for the whole palette at once
     screen(tab, "Hand")
     tree = accessibility_tree(tab)
     for element, role, name in (
@@ -1015,6 +1016,7 @@ def languages(tab, url, checks):
         tab.evaluate(f"localStorage.setItem('zorvan-language', '{language}')")
         tab.reload()
         fill_screens(tab, url)
+        screen(tab, "Sheet")
         messages_while(tab, lambda: tab.tap("#Command1"))
         screen(tab, "Fans")
         messages_while(tab, lambda: tab.tap("#Form3_Check6"))
@@ -1088,7 +1090,7 @@ def offline(tab, url, checks):
             tab.open(site.url + "phone/")
             tab.evaluate("localStorage.clear()")
             checks.true(tab.evaluate("!document.getElementById('DesktopLink').hidden"), "the link shown")
-            tab.tap("#DesktopLink")
+            tab.tap("#DesktopLink", navigates=True)
             tab.wait_for("location.pathname === '/'", 10, "the Qt page")
             checks.equal(tab.evaluate("localStorage.getItem('zorvan-site')"), "desktop", "remembered")
             tab.call("Emulation.setDeviceMetricsOverride", width=1366, height=800, deviceScaleFactor=1, mobile=False)
