@@ -101,9 +101,9 @@ def messages_while(tab, action):
     return seen
 
 
-def type_keys(tab, selector, text):
+def type_keys(tab, selector, text, during=None):
     """Types `text` into the field a key at a time, dismissing and noting each message box
-    the keys raise."""
+    the keys raise. `during`, when given, gets the field's text as each box showed it."""
     seen = []
     tab.tap(selector)
     for character in text:
@@ -114,6 +114,8 @@ def type_keys(tab, selector, text):
             if not box:
                 break
             seen.append((box["text"], box["icon"], box["title"], box["modal"]))
+            if during is not None:
+                during.append(tab.evaluate(f"document.querySelector('{selector}').value"))
             tab.dismiss()
     return seen
 
@@ -158,6 +160,7 @@ def sheet_table_limit(tab, url, checks):
         ("the bound itself", "65536", [], "65536", 65536),
         ("one above the bound", "65537", [(TOO_HIGH, "stop")], " 65536", 65536),
         ("99999", "99999", [(TOO_HIGH, "stop")], " 65536", 65536),
+        ("99999 and another 9", "999999", [(TOO_HIGH, "stop"), (TOO_HIGH, "stop")], " 65536", 65536),
         ("a letter after 12", "12a", [(TYPO, "exclamation")], "12a", 12),
         ("a minus typed first", "-50", [(TYPO, "exclamation")], "-50", -50),
         ("letters only", "abc", [(TYPO, "exclamation")] * 3, "abc", 0),
@@ -170,7 +173,11 @@ def sheet_table_limit(tab, url, checks):
         fresh(tab, url)
         screen(tab, "Sheet")
         set_boxes(tab, [60])
-        seen = type_keys(tab, "#Text1", keys)
+        during = []
+        seen = type_keys(tab, "#Text1", keys, during)
+        # The box keeps what was typed until the message is dismissed.
+        checks.equal([text_ for text_ in during if text_.strip() == "65536"], [],
+                     "the bound written before the message was dismissed")
         checks.equal([(text_, icon) for text_, icon, _, _ in seen], expected, "the messages")
         checks.true(all(title == TITLE and modal for _, _, title, modal in seen),
                     "every message modal with the application's title")
@@ -645,8 +652,8 @@ def hand_link(tab, url, checks):
          (192, 768, 6)),
         ("7899m567p345s [345s] +6m", "&seat=E&round=N", ["--seat", "E", "--round", "N"],
          (40, 240, 2)),
-        ("123m 456p [789s] (2222z) 5z +5z", "&self=1&supplement=1&limit=300",
-         ["--self-drawn", "--supplement", "--limit", "300"], None),
+        ("123m 456p [789s] (2222z) 5z +5z", "&self=1&supplement=1&limit=100",
+         ["--self-drawn", "--supplement", "--limit", "100"], None),
         ("123m 456p 789s 222z 5z +5z", "&robbing=1&nofa=1&limit=1000", ["--robbing-kong",
                                                                        "--no-fa-table", "--limit", "1000"], None),
         ("111m 999m 111p 999s 1z +1z", "&last=1&self=1&round=S", ["--last-tile", "--self-drawn",
