@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Builds everything on a fresh Debian/Ubuntu machine and runs every test (no display needed):
-# the normal build, the same suite under AddressSanitizer/LeakSanitizer/UBSan, and a short
-# run of each fuzz target.
+# the normal build, the phone page and its engine in headless Chromium, the same suite under
+# AddressSanitizer/LeakSanitizer/UBSan, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 
 scripts/configure.sh default
 ctest --preset default --timeout 600
+
+# The engine module and the phone page, built with emscripten alone and tested in headless
+# Chromium; the page's links are checked against the zorvan-hand just built.
+cmake --preset page -DZORVAN_HAND="$PWD/build/cli/zorvan-hand"
+cmake --build --preset page --parallel
+ctest --preset page --timeout 900
 
 scripts/configure.sh asan
 ctest --preset asan --timeout 900
