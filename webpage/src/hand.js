@@ -183,14 +183,23 @@ export class HandScreen {
         this.refresh();
     }
 
+    // Whether typed text reads as a hand: an edit that changes nothing says why not.
+    reads(text) {
+        return !this.engine.editHand(text, { remove: -1 }).error;
+    }
+
     refresh() {
         const conditions = this.conditions();
-        this.view = this.engine.handView(this.text.value, conditions);
-        if (this.view.state !== "refused" || this.text.value.trim() === "")
+        if (this.reads(this.text.value))
             this.hand = this.text.value;
-        else if (!this.engine.editHand(this.text.value, { remove: -1 }).error)
-            this.hand = this.text.value; // it reads, but cannot be scored
-        this.showHand(conditions);
+        try {
+            this.view = this.engine.handView(this.text.value, conditions);
+        } catch (error) {
+            // Conditions the engine does not take (a table limit it cannot count under): its
+            // sentence why, in place of a result.
+            this.view = { state: "refused", lines: [{ plain: error.message }] };
+        }
+        this.showHand(this.view.state === "refused" ? {} : conditions);
         this.showResult();
         this.showWaits();
         this.updatePalette();

@@ -91,7 +91,16 @@ export class PracticeScreen {
 
     // Scores the dealt hand under the limit in force, with no answer judged yet.
     rescore() {
-        this.scored = this.engine.practice(this.seed, this.level(), this.limit());
+        try {
+            this.scored = this.engine.practice(this.seed, this.level(), this.limit());
+        } catch (error) {
+            // A table limit the engine cannot deal under: its sentence why, and no hand.
+            this.element("PracticeSituation").textContent = error.message;
+            this.element("PracticeTiles").replaceChildren();
+            this.element("PracticeHand").textContent = "";
+            this.scored = null;
+            return;
+        }
         // The deal, for whoever wants it dealt again (the tests among them).
         const screen = this.element("PracticeScreen");
         screen.dataset.seed = String(this.seed);
@@ -113,6 +122,8 @@ export class PracticeScreen {
     }
 
     PracticeCheck_Click() {
+        if (!this.scored)
+            return;
         const verdict = this.engine.judge(this.seed, this.level(), this.limit(), {
             count: this.element("PracticeCount").value,
             fans: this.element("PracticeFans").value,
@@ -125,6 +136,8 @@ export class PracticeScreen {
     }
 
     PracticeReveal_Click() {
+        if (!this.scored)
+            return;
         this.settle(false);
         this.verdict = { lines: [], working: true };
         this.showVerdict();
