@@ -210,8 +210,7 @@ export class Sheet {
                 this.tablelimit = typed.value;
                 break;
             case "typo":
-                await this.show(typed);
-                return;
+                return this.show(typed);
             }
             this.tonen();
         } catch (error) {

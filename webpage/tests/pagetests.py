@@ -1034,7 +1034,9 @@ def languages(tab, url, checks):
         checks.equal(missing, [], "texts left in English")
 
 
-WEB_PAGE = Path(__file__).resolve().parents[2] / "resources" / "web" / "index.html.in"
+# The Qt program's page, as the build copied it (else the source's).
+WEB_PAGE = Path(os.environ.get("ZORVAN_QT_PAGE") or
+                Path(__file__).resolve().parents[2] / "resources" / "web" / "index.html.in")
 
 
 def qt_site(page_site, folder):
