@@ -2,12 +2,12 @@
 # Qt at all, so that Debian's emscripten alone builds them (included by the top-level
 # CMakeLists.txt when ZORVAN_ENGINE_ONLY is on).
 
-# The module answers in a blink and is downloaded by phones: every library is compiled for
-# size. Its exceptions (an overflow of the count) are WebAssembly's own, which need no code of
-# their own in the page.
+# The module is downloaded by phones: every library is compiled for size and optimised with
+# the module as a whole (a seventh smaller). Its exceptions (an overflow of the count) are
+# WebAssembly's own, which need no code of their own in the page.
 if(EMSCRIPTEN)
-    add_compile_options(-Oz -fwasm-exceptions)
-    add_link_options(-Oz -fwasm-exceptions)
+    add_compile_options(-Oz -flto -fwasm-exceptions)
+    add_link_options(-Oz -flto -fwasm-exceptions)
 endif()
 
 enable_testing()

@@ -558,6 +558,37 @@
     </message>
 </context>
 <context>
+    <name>HandLink</name>
+    <message>
+        <source>the seat wind must be E, S, W or N, not %1</source>
+        <translation>der Platzwind muss E, S, W oder N sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>the prevailing wind must be E, S, W or N, not %1</source>
+        <translation>der Rundenwind muss E, S, W oder N sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>the table limit must be a whole number from 1 to 65536, not %1</source>
+        <translation>das Tischlimit muss eine ganze Zahl von 1 bis 65536 sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>the link&apos;s %1 is not written correctly: each % must be followed by two hexadecimal digits</source>
+        <translation>%1 im Link ist nicht richtig geschrieben: auf jedes % müssen zwei hexadezimale Ziffern folgen</translation>
+    </message>
+    <message>
+        <source>the link gives %1 more than once</source>
+        <translation>der Link nennt %1 mehr als einmal</translation>
+    </message>
+    <message>
+        <source>the link&apos;s %1 must be 1 or 0, not %2</source>
+        <translation>%1 im Link muss 1 oder 0 sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>the link holds no hand: it begins #hand= and the hand&apos;s tiles</source>
+        <translation>der Link enthält keine Hand: er beginnt mit #hand= und den Steinen der Hand</translation>
+    </message>
+</context>
+<context>
     <name>HandSheet</name>
     <message>
         <source>open pong 2-8</source>

@@ -558,6 +558,37 @@
     </message>
 </context>
 <context>
+    <name>HandLink</name>
+    <message>
+        <source>the seat wind must be E, S, W or N, not %1</source>
+        <translation>de eigen wind moet E, S, W of N zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>the prevailing wind must be E, S, W or N, not %1</source>
+        <translation>de rondewind moet E, S, W of N zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>the table limit must be a whole number from 1 to 65536, not %1</source>
+        <translation>de tafellimiet moet een geheel getal van 1 tot 65536 zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>the link&apos;s %1 is not written correctly: each % must be followed by two hexadecimal digits</source>
+        <translation>%1 in de link is niet goed geschreven: na elke % moeten twee hexadecimale cijfers staan</translation>
+    </message>
+    <message>
+        <source>the link gives %1 more than once</source>
+        <translation>de link geeft %1 meer dan eens</translation>
+    </message>
+    <message>
+        <source>the link&apos;s %1 must be 1 or 0, not %2</source>
+        <translation>%1 in de link moet 1 of 0 zijn, niet %2</translation>
+    </message>
+    <message>
+        <source>the link holds no hand: it begins #hand= and the hand&apos;s tiles</source>
+        <translation>de link bevat geen hand: hij begint met #hand= en de stenen van de hand</translation>
+    </message>
+</context>
+<context>
     <name>HandSheet</name>
     <message>
         <source>open pong 2-8</source>

@@ -35,4 +35,46 @@ std::string messages();
 // The rows of the sheet and the fan counter's board, as the windows lay themselves out.
 std::string layout();
 
+// The conditions of a hand as a page gives them: the seat and the prevailing wind as E, S, W or
+// N (empty: East), the table limit as text (empty: 500), and the switches as bits.
+enum Switch {
+    SelfDrawn = 1,
+    LastTile = 2,
+    Supplement = 4,
+    RobbingKong = 8,
+    NoFaTable = 16,
+};
+struct PageConditions {
+    std::string_view seat;
+    std::string_view round;
+    std::string_view limit;
+    int switches = 0;
+};
+
+// A hand in a link: {"hand", "conditions"} or {"error"}; and the link of a hand, {"link"} or
+// {"error"} when a condition is not one.
+std::string readLink(std::string_view link);
+std::string writeLink(std::string_view hand, const PageConditions& conditions);
+
+// Entering a hand as the hand window does. `mode` is tile, chow, pong, kong, concealedKong or
+// winning; `tile` a palette tile in the notation ("5p", "7z", "2f"). With `remove` at 0 or
+// more, the picture of that slot is taken out instead. {"hand"} and {"error"} when refused.
+std::string editHand(std::string_view hand, std::string_view mode, std::string_view tile,
+                     int remove);
+// The palette in `mode`: each tile with its image, its name, and whether a click may add it.
+std::string palette(std::string_view hand, std::string_view mode);
+// The hand's pictures, named after the reading it is scored by when it is finished.
+std::string pictures(std::string_view hand, const PageConditions& conditions);
+// What the hand window writes under the hand.
+std::string handView(std::string_view hand, const PageConditions& conditions);
+
+// A seed as a page's number: a whole number from 0 to 2^53 - 1, else one past that, which no
+// deal takes.
+std::uint64_t seedFromNumber(double seed);
+
+// Practice: the dealt hand of `seed` at `level` under `limit`, and the verdict on an answer.
+std::string practice(std::uint64_t seed, int level, std::int32_t limit);
+std::string judge(std::uint64_t seed, int level, std::int32_t limit, std::string_view count,
+                  std::string_view fans);
+
 } // namespace webengine

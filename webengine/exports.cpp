@@ -82,4 +82,51 @@ EMSCRIPTEN_KEEPALIVE const char* zorvan_layout()
     return give(webengine::layout());
 }
 
+EMSCRIPTEN_KEEPALIVE const char* zorvan_read_link(const char* link)
+{
+    return give(webengine::readLink(link));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_write_link(const char* hand, const char* seat,
+                                                   const char* round, const char* limit,
+                                                   int switches)
+{
+    return give(webengine::writeLink(hand, {seat, round, limit, switches}));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_edit_hand(const char* hand, const char* mode,
+                                                  const char* tile, int remove)
+{
+    return give(webengine::editHand(hand, mode, tile, remove));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_palette(const char* hand, const char* mode)
+{
+    return give(webengine::palette(hand, mode));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_pictures(const char* hand, const char* seat,
+                                                 const char* round, const char* limit, int switches)
+{
+    return give(webengine::pictures(hand, {seat, round, limit, switches}));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_hand_view(const char* hand, const char* seat,
+                                                  const char* round, const char* limit,
+                                                  int switches)
+{
+    return give(webengine::handView(hand, {seat, round, limit, switches}));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_practice(double seed, int level, int limit)
+{
+    return give(webengine::practice(webengine::seedFromNumber(seed), level, limit));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_judge(double seed, int level, int limit, const char* count,
+                                              const char* fans)
+{
+    return give(webengine::judge(webengine::seedFromNumber(seed), level, limit, count, fans));
+}
+
 } // extern "C"

@@ -1,6 +1,17 @@
 // The engine's calls as plain functions over plain objects; engine.d.ts describes them. This
 // file follows emscripten's code inside engine.js, whose factory createEngineModule it uses.
 
+// The conditions as the C++ reads them: the winds and the limit as text (empty: not given),
+// the switches as bits.
+const switchBits = { self: 1, last: 2, supplement: 4, robbing: 8, nofa: 16 };
+const conditionArgs = (c = {}) => [
+  c.seat === undefined ? "" : String(c.seat),
+  c.round === undefined ? "" : String(c.round),
+  c.limit === undefined ? "" : String(c.limit),
+  Object.entries(switchBits).reduce((bits, [name, bit]) => (c[name] ? bits | bit : bits), 0),
+];
+const conditionTypes = ["string", "string", "string", "number"];
+
 const numbers = (list) => (list || []).map((n) => Math.trunc(Number(n))).join(",");
 
 // A phrase in English, or in the language `translate(context, pattern)` gives: its pattern with
@@ -42,6 +53,19 @@ export async function loadEngine() {
   const fanHint = json("zorvan_fan_hint");
   const messages = json("zorvan_messages");
   const layout = json("zorvan_layout");
+  const readLink = json("zorvan_read_link", "string");
+  const writeLink = json("zorvan_write_link", "string", ...conditionTypes);
+  const editHand = json("zorvan_edit_hand", "string", "string", "string", "number");
+  const palette = json("zorvan_palette", "string", "string");
+  const pictures = json("zorvan_pictures", "string", ...conditionTypes);
+  const handView = json("zorvan_hand_view", "string", ...conditionTypes);
+  const practice = json("zorvan_practice", "number", "number", "number");
+  const judge = json("zorvan_judge", "number", "number", "number", "string", "string");
+  // A refusal of the page's own values is a fault of the page, not of the player's hand.
+  const checked = (answer) => {
+    if (answer && answer.error) throw new Error(phraseText(answer.error));
+    return answer;
+  };
 
   return Object.freeze({
     sheet: (s) => sheet(numbers(s.boxes), s.flowers | 0, s.tablelimit | 0),
@@ -57,6 +81,18 @@ export async function loadEngine() {
     fanHint: () => fanHint(),
     messages: () => messages(),
     layout: () => layout(),
+    readLink: (link) => readLink(String(link)),
+    writeLink: (hand, c) => checked(writeLink(String(hand), ...conditionArgs(c))).link,
+    editHand: (hand, edit) => "remove" in edit
+      ? editHand(String(hand), "", "", edit.remove | 0)
+      : editHand(String(hand), String(edit.mode), String(edit.tile), -1),
+    palette: (hand, mode) => palette(String(hand), String(mode)),
+    pictures: (hand, c) => checked(pictures(String(hand), ...conditionArgs(c))),
+    handView: (hand, c) => checked(handView(String(hand), ...conditionArgs(c))),
+    practice: (seed, level, limit) => checked(practice(Number(seed), level | 0, limit | 0)),
+    judge: (seed, level, limit, answer) => checked(judge(Number(seed), level | 0, limit | 0,
+                                                         String(answer.count ?? ""),
+                                                         String(answer.fans ?? ""))),
     phraseText,
   });
 }
