@@ -432,6 +432,20 @@ std::string sheetHint(int button)
     return messageObject(::sheetHint(button));
 }
 
+std::string sheetFill(std::string_view fromBoxes, std::int32_t fromFlowers, std::string_view toBoxes,
+                      std::int32_t toFlowers)
+{
+    const SheetFill fill = ::sheetFill(sheetBoxes(fromBoxes), withinFlowers(fromFlowers),
+                                       sheetBoxes(toBoxes), toFlowers);
+    JsonWriter json;
+    json.beginObject();
+    json.key("untick").value(fill.untick);
+    json.key("flowerClicks").value(fill.flowerClicks);
+    json.key("tick").value(fill.tick);
+    json.endObject();
+    return json.text();
+}
+
 std::string fanTileClick(std::string_view selected, int tile)
 {
     TileFlags flags = tileFlags(tileSelection(selected));
@@ -669,6 +683,7 @@ std::string handView(std::string_view text, const PageConditions& conditions)
             json.key("name").value(hand::waitName(wait));
             json.key("details").value(hand::waitDetails(wait));
             json.key("short").value(hand::shortWorth(wait.discard));
+            json.key("shortSelfDrawn").value(hand::shortWorth(wait.selfDrawn));
             json.key("discard");
             writeWorth(json, wait.discard);
             json.key("selfDrawn");

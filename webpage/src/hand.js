@@ -348,8 +348,9 @@ export class HandScreen {
         this.element("RoundWind").value = conditions.round;
         for (const [id, key] of conditionBoxes)
             this.element(id).checked = conditions[key];
-        if (/[&#]limit=/.test(hash))
-            await this.sheet.typeLimit(String(conditions.limit));
+        // The hand is counted as the link says, under its table limit (500 where it names
+        // none, as zorvan-hand counts it): typed into the sheet's box.
+        await this.sheet.typeLimit(String(conditions.limit));
         this.rewrite(read.hand);
         return true;
     }

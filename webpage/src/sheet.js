@@ -271,7 +271,8 @@ export class Sheet {
     // engine's order: the boxes to untick, the flowers through "--" or "+", the boxes to tick.
     fill(boxes, flowers) {
         this.handle(() => {
-            const fill = this.engine.sheetFill(this.state(), { boxes, flowers });
+            const fill = this.engine.sheetFill({ boxes: this.ticked(), flowers: this.flowercount },
+                                               { boxes, flowers });
             for (const number of fill.untick) {
                 this.box(number).checked = false;
                 this.handle(() => this.tonen());
