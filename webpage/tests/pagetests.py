@@ -1159,7 +1159,7 @@ def main():
     finally:
         site.stop()
     for failure in checks.failures:
-        print("FAIL!", failure)
+        print(f"FAIL!  : {name} {failure}")
     print(f"{name}: {checks.count} checks, {len(checks.failures)} failed "
           f"({time.monotonic() - started:.1f} s)")
     return 1 if checks.failures else 0
