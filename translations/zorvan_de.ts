@@ -1262,6 +1262,10 @@ Alle Fans werden zusammengezählt!!!
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded: %1</source>
+        <translation>Der Rechner konnte nicht geladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindow</name>

@@ -1262,6 +1262,10 @@ Alle fans worden bij elkaar opgeteld!!!
         <source>Information</source>
         <translation>Informatie</translation>
     </message>
+    <message>
+        <source>The calculator could not be loaded: %1</source>
+        <translation>De calculator kon niet worden geladen: %1</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindow</name>

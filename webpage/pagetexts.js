@@ -4,6 +4,7 @@
 // page shows a text of this context that is missing here, or when one here is no longer shown.
 var phonePageTexts = [
     QT_TRANSLATE_NOOP("PhonePage", "Loading the calculator"),
+    QT_TRANSLATE_NOOP("PhonePage", "The calculator could not be loaded: %1"),
     QT_TRANSLATE_NOOP("PhonePage", "This calculator needs JavaScript, which is switched off in this browser."),
     QT_TRANSLATE_NOOP("PhonePage", "Screens"),
     QT_TRANSLATE_NOOP("PhonePage", "Hand"),

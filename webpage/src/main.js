@@ -4,7 +4,9 @@
 import { loadEngine } from "./engine.js";
 import { FanBoard } from "./fans.js";
 import { HandScreen } from "./hand.js";
-import { onLanguageChange, preferredLanguage, rememberLanguage, setLanguage, translateMarked } from "./i18n.js";
+import {
+    onLanguageChange, preferredLanguage, rememberLanguage, setLanguage, tr, translateMarked,
+} from "./i18n.js";
 import { PracticeScreen } from "./practice.js";
 import { Sheet } from "./sheet.js";
 
@@ -98,7 +100,7 @@ if ("serviceWorker" in navigator)
 start().catch(error => {
     const loading = document.getElementById("Loading");
     loading.hidden = false;
-    loading.textContent = `The calculator could not be loaded: ${error.message}`;
+    loading.textContent = tr("PhonePage", "The calculator could not be loaded: %1", error.message);
     document.documentElement.dataset.ready = "failed";
     throw error;
 });
