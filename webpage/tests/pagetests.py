@@ -588,6 +588,20 @@ def hand_entry(tab, url, checks):
     checks.equal(boxes, sorted(view["fanBoxes"]), "the boxes")
     checks.equal(tab.text("#Form3_Label8").strip(), str(view["fans"]), "the fans")
 
+    checks.case = "a fill whose every step overflows reports it once"
+    # Every multiplying box under all honors overflows the sheet; the hand's fill then
+    # unticks, counts flowers and ticks through sheets that all overflow.
+    fresh(tab, url)
+    screen(tab, "Sheet")
+    type_keys(tab, "#Text1", "65536")
+    set_boxes(tab, range(60, 73))
+    screen(tab, "Hand")
+    tab.type("#HandText", "(5555z) (6666z) (7777z) (1111z) 1f 2f 3f 4f 1y 2y 3y 4y 2z +2z")
+    for control in ("SelfDrawn", "LastTile", "SupplementTile"):
+        tab.tap(f"#{control}")
+    seen = messages_while(tab, lambda: tab.tap("#FillCalculator"))
+    checks.equal(seen, [(OVERFLOW, "stop", TITLE, True)], "one message")
+
 
 @group
 def hand_waits(tab, url, checks):
