@@ -16,11 +16,10 @@ const conditionBoxes = [
 const storedGroup = "zorvan-palette-group";
 
 export class HandScreen {
-    constructor(engine, { sheet, fans, show }) {
+    constructor(engine, screens) {
         this.engine = engine;
-        this.sheet = sheet;
-        this.fans = fans;
-        this.showScreen = show;
+        this.screens = screens;
+        this.sheet = screens.sheet;
         // The hand the pictures show: the last text that read, or what the taps built.
         this.hand = "";
         this.view = null;
@@ -294,14 +293,14 @@ export class HandScreen {
         if (this.view.state !== "finished")
             return;
         this.sheet.fill(this.view.boxes, this.view.flowers);
-        this.showScreen("Sheet");
+        this.screens.show("Sheet");
     }
 
     FillFanCounter_Click() {
         if (this.view.state !== "finished")
             return;
-        this.fans.fill(this.view.fanTiles, this.view.fanBoxes);
-        this.showScreen("Fans");
+        this.screens.fans.fill(this.view.fanTiles, this.view.fanBoxes);
+        this.screens.show("Fans");
     }
 
     link() {

@@ -10,31 +10,93 @@ import {
 import { PracticeScreen } from "./practice.js";
 import { Sheet } from "./sheet.js";
 
-const screens = ["Hand", "Sheet", "Fans", "Practice"];
+const screenNames = ["Hand", "Sheet", "Fans", "Practice"];
 const storedSite = "zorvan-site";
 
-function showScreen(name, { focus = false } = {}) {
-    for (const each of screens) {
-        const shown = each === name;
-        document.getElementById(`${each}Screen`).hidden = !shown;
-        const tab = document.getElementById(`Tab${each}`);
-        tab.setAttribute("aria-selected", String(shown));
-        tab.tabIndex = shown ? 0 : -1;
+// The four screens, each made when it is first needed: the one shown at start at once, the
+// others when the browser has nothing else to do, or as soon as something needs one.
+class Screens {
+    constructor(engine) {
+        this.engine = engine;
+        this.made = new Map();
     }
-    if (focus)
-        document.getElementById(`Tab${name}`).focus();
-    window.scrollTo(0, 0);
+
+    get sheet() {
+        return this.make("Sheet");
+    }
+
+    get fans() {
+        return this.make("Fans");
+    }
+
+    make(name) {
+        let screen = this.made.get(name);
+        if (screen)
+            return screen;
+        switch (name) {
+        case "Sheet":
+            screen = new Sheet(this.engine);
+            screen.onChange = () => {
+                for (const other of ["Hand", "Practice"])
+                    this.made.get(other)?.tableLimitChanged();
+            };
+            break;
+        case "Fans":
+            screen = new FanBoard(this.engine);
+            break;
+        case "Hand":
+            screen = new HandScreen(this.engine, this);
+            break;
+        case "Practice":
+            screen = new PracticeScreen(this.engine, this);
+            break;
+        }
+        this.made.set(name, screen);
+        return screen;
+    }
+
+    retranslate() {
+        for (const screen of this.made.values())
+            screen.retranslate();
+    }
+
+    show(name, { focus = false } = {}) {
+        this.make(name);
+        for (const each of screenNames) {
+            const shown = each === name;
+            document.getElementById(`${each}Screen`).hidden = !shown;
+            const tab = document.getElementById(`Tab${each}`);
+            tab.setAttribute("aria-selected", String(shown));
+            tab.tabIndex = shown ? 0 : -1;
+        }
+        if (focus)
+            document.getElementById(`Tab${name}`).focus();
+        window.scrollTo(0, 0);
+    }
+
+    // The screens not made yet, one at a time while the browser is idle.
+    makeTheRest() {
+        const next = screenNames.find(name => !this.made.has(name));
+        if (!next)
+            return;
+        setTimeout(() => {
+            this.make(next);
+            this.makeTheRest();
+        }, 0);
+    }
 }
 
-function setUpBar() {
-    screens.forEach((name, index) => {
+function setUpBar(screens) {
+    screenNames.forEach((name, index) => {
         const tab = document.getElementById(`Tab${name}`);
-        tab.addEventListener("click", () => showScreen(name));
+        tab.addEventListener("click", () => screens.show(name));
         // The arrow keys move along the bar, as along any row of tabs.
         tab.addEventListener("keydown", event => {
             const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
-            if (step)
-                showScreen(screens[(index + step + screens.length) % screens.length], { focus: true });
+            if (step) {
+                const next = (index + step + screenNames.length) % screenNames.length;
+                screens.show(screenNames[next], { focus: true });
+            }
         });
     });
 }
@@ -66,33 +128,21 @@ async function start() {
         await setLanguage(select.value);
     });
 
-    const sheet = new Sheet(engine);
-    const fans = new FanBoard(engine);
-    const show = name => showScreen(name);
-    const hand = new HandScreen(engine, { sheet, fans, show });
-    const practice = new PracticeScreen(engine, { sheet, fans, show });
-    sheet.onChange = () => {
-        hand.tableLimitChanged();
-        practice.tableLimitChanged();
-    };
-    onLanguageChange(() => {
-        sheet.retranslate();
-        fans.retranslate();
-        hand.retranslate();
-        practice.retranslate();
-    });
-
-    setUpBar();
+    const screens = new Screens(engine);
+    onLanguageChange(() => screens.retranslate());
+    setUpBar(screens);
     setUpDesktopLink();
+    // A link with a hand opens the Hand screen with it; the Sheet otherwise.
+    const linked = location.hash.startsWith("#hand=") && await screens.make("Hand").openLink(location.hash);
+    screens.show(linked ? "Hand" : "Sheet");
     document.getElementById("Loading").hidden = true;
-    const linked = await hand.openLink(location.hash);
-    showScreen(linked ? "Hand" : "Sheet");
     window.addEventListener("hashchange", async () => {
-        if (await hand.openLink(location.hash))
-            showScreen("Hand");
+        if (await screens.make("Hand").openLink(location.hash))
+            screens.show("Hand");
     });
     document.documentElement.dataset.ready = "yes";
     performance.mark("zorvan-page-ready");
+    screens.makeTheRest();
 }
 
 if ("serviceWorker" in navigator)

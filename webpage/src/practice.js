@@ -16,11 +16,10 @@ function newSeed() {
 }
 
 export class PracticeScreen {
-    constructor(engine, { sheet, fans, show }) {
+    constructor(engine, screens) {
         this.engine = engine;
-        this.sheet = sheet;
-        this.fans = fans;
-        this.showScreen = show;
+        this.screens = screens;
+        this.sheet = screens.sheet;
         this.tally = { hands: 0, right: 0, inARow: 0 };
         this.settled = false;
         this.verdict = null; // what the verdict shows, written again in another language
@@ -51,13 +50,13 @@ export class PracticeScreen {
             if (!this.settled)
                 return;
             this.sheet.fill(this.scored.boxes, this.scored.flowers);
-            this.showScreen("Sheet");
+            this.screens.show("Sheet");
         });
         this.element("PracticeShowBoard").addEventListener("click", () => {
             if (!this.settled)
                 return;
-            this.fans.fill(this.scored.fanTiles, this.scored.fanBoxes);
-            this.showScreen("Fans");
+            this.screens.fans.fill(this.scored.fanTiles, this.scored.fanBoxes);
+            this.screens.show("Fans");
         });
         this.retranslate();
     }
