@@ -39,9 +39,12 @@ def keys(tab, selector, text):
 
 
 def scroll_to(tab, selector):
-    tab.evaluate(f"document.querySelector('{selector}').scrollIntoView({{block: 'start'}})")
-    tab.evaluate("window.scrollBy(0, -document.querySelector('.screen:not([hidden]) .figures')"
-                 "?.offsetHeight || 0)")
+    """Scrolls the element to just below the figures kept at the top of the screen."""
+    tab.evaluate(f"""(() => {{
+        const figures = document.querySelector('.screen:not([hidden]) .figures');
+        const top = document.querySelector('{selector}').getBoundingClientRect().top;
+        window.scrollBy(0, top - (figures ? figures.getBoundingClientRect().bottom : 0) - 8);
+    }})()""")
 
 
 def sheet(tab):
@@ -59,14 +62,14 @@ def hand(tab):
     tab.tap("#SelfDrawn")
     tab.evaluate("(() => { const s = document.getElementById('SeatWind'); s.value = 'S'; "
                  "s.dispatchEvent(new Event('change')); })()")
-    scroll_to(tab, "#HandLabel")
+    scroll_to(tab, ".hand-head")
 
 
 def waits(tab):
     show(tab, "Hand")
     tab.tap("#ClearHand")
     keys(tab, "#HandText", "[123m] [456p] [789s] 22z 55z")
-    scroll_to(tab, "#HandLabel")
+    scroll_to(tab, ".hand-head")
 
 
 def fans(tab):
