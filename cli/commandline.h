@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-namespace hand {
+namespace cli {
 
 // The program's arguments, without its own name, exactly as the user typed them.
 QStringList commandLineArguments(int argc, char* argv[]);
 
-} // namespace hand
+} // namespace cli

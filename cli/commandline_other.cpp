@@ -2,7 +2,7 @@
 
 #include "commandline.h"
 
-namespace hand {
+namespace cli {
 
 QStringList commandLineArguments(int argc, char* argv[])
 {
@@ -12,4 +12,4 @@ QStringList commandLineArguments(int argc, char* argv[])
     return arguments;
 }
 
-} // namespace hand
+} // namespace cli

@@ -4,7 +4,7 @@
 
 #include "commandline.h"
 
-namespace hand {
+namespace cli {
 
 // The C runtime's argv is the wide command line converted to the ANSI code page, where a
 // character outside it becomes a look-alike ("best fit": a full-width digit becomes a digit),
@@ -22,4 +22,4 @@ QStringList commandLineArguments(int, char*[])
     return arguments;
 }
 
-} // namespace hand
+} // namespace cli

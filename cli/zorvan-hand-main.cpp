@@ -9,14 +9,14 @@
 
 int main(int argc, char* argv[])
 {
-    const QStringList arguments = hand::commandLineArguments(argc, argv);
+    const QStringList arguments = cli::commandLineArguments(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     try {
-        return hand::runZorvanHand(arguments, out, err);
+        return cli::runZorvanHand(arguments, out, err);
     } catch (const std::exception& exception) {
         // Only running out of memory gets here; bad input never throws.
         err << "zorvan-hand: " << exception.what() << '\n';
-        return hand::exitFailure;
+        return cli::exitFailure;
     }
 }

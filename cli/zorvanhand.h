@@ -6,8 +6,9 @@
 class QTextStream;
 
 // zorvan-hand, the command-line scorer: reads a hand written in tiles (or a waiting hand with
-// --waits) and prints what the engine makes of it, for people or as JSON.
-namespace hand {
+// --waits, or deals one with --deal) and prints what the engine makes of it, for people or as
+// JSON. The printing is the report's; this is the command line around it.
+namespace cli {
 
 inline constexpr int exitSuccess = 0;
 inline constexpr int exitFailure = 1; // the program itself failed: out of memory
@@ -21,4 +22,4 @@ int runZorvanHand(const QStringList& arguments, QTextStream& out, QTextStream& e
 // What --help prints.
 QString zorvanHandUsage();
 
-} // namespace hand
+} // namespace cli

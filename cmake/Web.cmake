@@ -18,7 +18,8 @@ add_link_options("SHELL:-s ASYNCIFY")
 # cmake/web-asyncify-remove.txt never run an event loop nor call code that does, and are left
 # as they are: fonts, images, compression, regular expressions, painting, text layout, the
 # styles, the GPU code, the widgets the program never shows (the graphics view, the file,
-# colour and date dialogs, MDI), hash tables, streams, locales and the hands' arithmetic.
+# colour and date dialogs, MDI), hash tables, streams, locales, the hands' arithmetic and
+# zorvan-hand's reading and report.
 # Event delivery, the widgets a player uses and std::function stay instrumented: a click can
 # open a message box through them. The web programs name the list as a link dependency, so
 # that a change of it relinks them.

@@ -11,26 +11,9 @@ Phrase say(const char* pattern, std::vector<Phrase> args = {})
     return phrase("HandLink", pattern, std::move(args));
 }
 
-// The value named in a sentence: in quotes, cut short after 24 characters (counted as
-// UTF-16, as the command line counts them) so that the sentence stays one readable line.
 Phrase quoted(std::string_view text)
 {
-    constexpr int shown = 24;
-    std::size_t end = 0;
-    int units = 0;
-    while (end < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[end]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
-        const int width = length == 4 ? 2 : 1;
-        if (units + width > shown)
-            break;
-        units += width;
-        end += length;
-    }
-    std::string cut(text.substr(0, end));
-    if (end < text.size())
-        cut += "...";
-    return plainText('"' + cut + '"');
+    return plainText(quotedValue(text));
 }
 
 bool isUnreserved(char c)
@@ -76,6 +59,26 @@ constexpr std::array<Switch, 5> switches{{
 }};
 
 } // namespace
+
+std::string quotedValue(std::string_view text)
+{
+    constexpr int shown = 24;
+    std::size_t end = 0;
+    int units = 0;
+    while (end < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[end]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+        const int width = length == 4 ? 2 : 1;
+        if (units + width > shown)
+            break;
+        units += width;
+        end += length;
+    }
+    std::string cut(text.substr(0, end));
+    if (end < text.size())
+        cut += "...";
+    return '"' + cut + '"';
+}
 
 std::optional<Wind> readWindName(std::string_view text)
 {
@@ -216,6 +219,7 @@ HandLink readHandLink(std::string_view link)
             if (!limit)
                 return refuse(badTableLimit(*value));
             read.conditions.tablelimit = *limit;
+            read.limitGiven = true;
         } else {
             for (std::size_t n = 0; n < switches.size(); ++n) {
                 if (key != switches[n].name)

@@ -21,6 +21,10 @@ namespace hand {
 std::optional<Wind> readWindName(std::string_view text);
 std::optional<std::int32_t> readTableLimit(std::string_view text);
 
+// A value named in a sentence: in quotes, cut short after 24 characters (counted in UTF-16, as
+// the command line counts them) so that the sentence stays one readable line.
+std::string quotedValue(std::string_view text);
+
 // Why a value is refused, naming it (cut short, in quotes): "the seat wind must be E, S, W or N,
 // not "X"", and the same for the prevailing wind and the table limit.
 Phrase badSeatWind(std::string_view text);
@@ -30,6 +34,8 @@ Phrase badTableLimit(std::string_view text);
 struct HandLink {
     std::string hand; // the notation as written, not yet read
     Conditions conditions;
+    bool limitGiven =
+        false;    // the limit is the link's, not the one a hand is counted under by default
     Phrase error; // why the link holds no hand; then nothing else is meaningful
 };
 

@@ -8,6 +8,7 @@
 #include "applicationicon.h"
 #include "applicationstyle.h"
 #include "calculatorwindow.h"
+#include "handrequest.h"
 #include "language.h"
 #include "shell.h"
 #include "startupprobe.h"
@@ -16,6 +17,7 @@
 #include "windowscale.h"
 #ifdef Q_OS_WASM
 #include <emscripten.h>
+#include <emscripten/val.h>
 
 #include "webeventdispatcher.h"
 #include "webpagefont.h"
@@ -67,6 +69,15 @@ int main(int argc, char* argv[])
     // Not show(), which the web platform makes full-screen: see WindowRegistry::open().
     calculator->setVisible(true);
     prefaultPixelsAtFirstExpose(calculator);
+    // A hand asked for opens beside the calculator: the page's #hand= link on the web, --hand
+    // on the desktops.
+#ifdef Q_OS_WASM
+    openRequestedHand(
+        shell, calculator,
+        readHandLinkRequest(emscripten::val::global("location")["href"].as<std::string>()));
+#else
+    openRequestedHand(shell, calculator, readHandArguments(QCoreApplication::arguments().mid(1)));
+#endif
     const int result = QApplication::exec();
     delete calculator.data(); // still there if its deferred deletion never ran
     return result;

@@ -85,7 +85,7 @@ QJsonObject zorvanHand(const QString& typed, int seat, int round, const QString&
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int status = hand::runZorvanHand(arguments, outStream, errStream);
+    const int status = cli::runZorvanHand(arguments, outStream, errStream);
     outStream.flush();
     if (status != 0)
         qWarning() << "zorvan-hand" << arguments << "exits with" << status << out << err;

@@ -24,7 +24,7 @@ Run run(const QStringList& arguments)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int status = hand::runZorvanHand(arguments, outStream, errStream);
+    const int status = cli::runZorvanHand(arguments, outStream, errStream);
     return {status, out, err};
 }
 

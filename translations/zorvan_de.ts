@@ -589,6 +589,25 @@
     </message>
 </context>
 <context>
+    <name>HandRequest</name>
+    <message>
+        <source>%1 is not an option: give the hand as --hand &quot;HAND&quot;</source>
+        <translation>%1 ist keine Option: gib die Hand als --hand &quot;HAND&quot; an</translation>
+    </message>
+    <message>
+        <source>the option --%1 is given more than once</source>
+        <translation>die Option --%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>the option --%1 is only read with --hand</source>
+        <translation>die Option --%1 wird nur mit --hand gelesen</translation>
+    </message>
+    <message>
+        <source>The hand was not opened: %1</source>
+        <translation>Die Hand wurde nicht geöffnet: %1</translation>
+    </message>
+</context>
+<context>
     <name>HandSheet</name>
     <message>
         <source>open pong 2-8</source>

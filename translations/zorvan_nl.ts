@@ -589,6 +589,25 @@
     </message>
 </context>
 <context>
+    <name>HandRequest</name>
+    <message>
+        <source>%1 is not an option: give the hand as --hand &quot;HAND&quot;</source>
+        <translation>%1 is geen optie: geef de hand als --hand &quot;HAND&quot;</translation>
+    </message>
+    <message>
+        <source>the option --%1 is given more than once</source>
+        <translation>de optie --%1 is meer dan eens gegeven</translation>
+    </message>
+    <message>
+        <source>the option --%1 is only read with --hand</source>
+        <translation>de optie --%1 wordt alleen met --hand gelezen</translation>
+    </message>
+    <message>
+        <source>The hand was not opened: %1</source>
+        <translation>De hand is niet geopend: %1</translation>
+    </message>
+</context>
+<context>
     <name>HandSheet</name>
     <message>
         <source>open pong 2-8</source>

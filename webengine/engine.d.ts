@@ -138,7 +138,132 @@ export interface Layout {
   fanBoxes: FanBox[]; // the right-hand column top to bottom, then the table setting
 }
 
+// A hand's conditions: seat and prevailing wind (East when not given), the table limit (a
+// whole number from 1 to 65536; 500 when not given), and how the hand was won.
+export interface Conditions {
+  seat?: Wind;
+  round?: Wind;
+  limit?: number;
+  self?: boolean; // self-picked, else on a discard
+  last?: boolean; // going out on the last tile
+  supplement?: boolean; // going out on a supplementary tile
+  robbing?: boolean; // going out by robbing a kong
+  nofa?: boolean; // playing a NO FA table
+}
+
+// A tile picture: the base name of its image ("5p", "east", "white", "flower2"), the selected
+// look (the winning tile), its name for a screen reader, what hovering shows, and the group it
+// stands in (groups stay together on screen: the concealed tiles, each declared set, the bonus
+// tiles, the winning tile).
+export interface Picture {
+  image: string;
+  selected: boolean;
+  name: Phrase;
+  toolTip?: Phrase;
+  group: number;
+}
+
+// A count past the 32-bit range has no number: null, with `overflow` true.
+export interface Worth {
+  count: number | null;
+  value: number | null;
+  fans: number;
+  maximum: boolean; // the fan counter's maximum: "All Terminals" or "All Honors"
+  overflow: boolean;
+}
+
+// A scored hand: its figures, the sheet and the board it fills (box, tile and box numbers as
+// sheet() and fans() take them), and the working.
+export interface Score extends Worth {
+  boxes: number[];
+  flowers: number;
+  fanTiles: number[];
+  fanBoxes: number[];
+  working: { count: Phrase[]; value: Phrase[]; fans: Phrase[] };
+}
+
+export type EntryMode = "tile" | "chow" | "pong" | "kong" | "concealedKong" | "winning";
+
+// What the hand window writes under the hand (`lines`), by state: how to start ("empty"), one
+// sentence why it cannot be scored ("refused"), the reading and its worth ("finished", with its
+// score), its waits ("waiting"), or that no tile finishes it ("notReady").
+export interface HandView extends Partial<Score> {
+  state: "empty" | "refused" | "finished" | "waiting" | "notReady";
+  lines: Phrase[];
+  conditions: Required<Conditions>;
+  waits?: {
+    tile: string; // in the notation: a click there makes it the winning tile
+    image: string;
+    name: Phrase; // "Dots 2 wins 144 on a discard, 156 self-picked"
+    details: Phrase; // each way of winning on a line of its own
+    short: Phrase; // beneath its picture: the value on a discard, or "overflow"
+    shortSelfDrawn: Phrase; // and beneath that, the value self-picked
+    discard: Worth;
+    selfDrawn: Worth;
+  }[];
+}
+
+// A dealt hand to practise on, scored under the table limit given.
+export interface Practice extends Score {
+  seed: number;
+  level: 1 | 2 | 3;
+  hand: string;
+  situation: Phrase; // "Seat wind South, prevailing wind East, won on a discard, table limit 500"
+  conditions: Required<Conditions>;
+  pictures: Picture[];
+}
+
+// What `zorvan-hand --json` prints (docs/zorvan-hand.md), parsed; a request it refuses gives
+// { error } with the sentence the program gives, in English.
+export interface Refusal {
+  error: string;
+}
+export interface HandReport {
+  hand: string;
+  count: number | null;
+  value: number | null;
+  limit: number;
+  fans: number;
+  maximum: boolean;
+  overflow: boolean;
+  boxes: number[];
+  flowers: number;
+  fanTiles: number[];
+  fanBoxes: number[];
+  readings: number;
+  reading: { kind: "chow" | "pong" | "kong" | "pair"; tiles: string; open: boolean;
+             declared: boolean; winning: boolean }[];
+  working: { count: string[]; value: string[]; fans: string[] };
+}
+export interface WaitsReport {
+  ready: boolean;
+  waits: { tile: string; discard: Worth; selfDrawn: Worth }[];
+}
+export interface DealReport extends HandReport {
+  seed: number;
+  level: 1 | 2 | 3;
+  seat: "East" | "South" | "West" | "North";
+  round: "East" | "South" | "West" | "North";
+  selfDrawn: boolean;
+  lastTile: boolean;
+  supplement: boolean;
+  robbingKong: boolean;
+  noFaTable: boolean;
+}
+
 export interface Engine {
+  // What `zorvan-hand --json` prints for the same request, byte for byte (a line feed at the
+  // end), and parsed: a hand scored (with its +tile), a waiting hand's waits (13 tiles, no
+  // +tile), a deal (`zorvan-hand --deal --level L --seed N [--limit M] --json`). A value that
+  // is not one (a seat of "X", a limit of 0, a level of 4, a seed of 1.5) is refused with the
+  // program's own sentence.
+  scoreJson(hand: string, c?: Conditions): string;
+  score(hand: string, c?: Conditions): HandReport | Refusal;
+  waitsJson(hand: string, c?: Conditions): string;
+  waits(hand: string, c?: Conditions): WaitsReport | Refusal;
+  dealJson(level: 1 | 2 | 3, seed: number, limit?: number): string;
+  deal(level: 1 | 2 | 3, seed: number, limit?: number): DealReport | Refusal;
+
   // The two results of a sheet, as the calculator window shows them.
   sheet(s: Sheet): SheetFigures;
   tableLimitTyped(text: string): TableLimitTyped;
@@ -169,6 +294,39 @@ export interface Engine {
   clearFans(boxes: number[]): { untick: number[] };
   // The "?" beside "MJ on Suplement tile".
   fanHint(): Message;
+
+  // A hand in a link, "#hand=<percent-encoded notation>&seat=S&round=W&limit=300&self=1" (and
+  // last, supplement, robbing, nofa as 1 or 0), or a whole address ending so; other parts are
+  // passed over. The hand is not read here: handView() says what it is.
+  readLink(link: string): { hand: string; conditions: Required<Conditions> } | { error: Phrase };
+  // The link's part from "#" on: the hand percent-encoded, seat, round and limit, and each
+  // condition that holds. Throws on a condition that is not one.
+  writeLink(hand: string, c: Conditions): string;
+
+  // Entering a hand as the hand window does: a palette tile ("5p", "7z", "2f") added in a
+  // mode, or the picture at slot `remove` (counted as pictures() lists them) taken out, a tile
+  // of a declared set taking its set with it. The hand comes back in the notation's own order;
+  // a refused edit leaves it as it was and says why. Typed text that does not read comes back
+  // as it was, with the reader's sentence.
+  editHand(hand: string, edit: { mode: EntryMode; tile: string } | { remove: number }):
+    { hand: string; error?: Phrase };
+  // The palette in a mode: the 34 faces, then the 8 flowers and seasons, each with whether a
+  // click may add it to the hand.
+  palette(hand: string, mode: EntryMode):
+    { tile: string; image: string; name: Phrase; addable: boolean }[];
+  // The hand's pictures, each saying that a tap takes it out; a finished hand's are named
+  // after the reading it is scored by.
+  pictures(hand: string, c?: Conditions): Picture[];
+  // What the hand window writes under the hand. Without a limit in `c` the worth says that
+  // none was entered. Throws on a condition that is not one.
+  handView(hand: string, c?: Conditions): HandView;
+
+  // Practice: the hand of `seed` (a whole number from 0 to 2^53 - 1) at `level` under the
+  // table limit, and the verdict on an answer typed for it. The count is wanted unless the
+  // fans alone are typed. `refused`: nothing judged, `lines` say what to type.
+  practice(seed: number, level: 1 | 2 | 3, limit: number): Practice;
+  judge(seed: number, level: 1 | 2 | 3, limit: number, answer: { count?: string; fans?: string }):
+    { refused: boolean; right: boolean; lines: Phrase[] };
 
   // The messages that follow from a sequence of events rather than one call.
   messages(): { overflow: Message; typo: Message };

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "handengine.h"
+#include "phrase.h"
 
 // The engine for the web: each call takes plain values and answers with one line of JSON,
 // which engine.js hands on as objects (engine.d.ts describes them). Plain C++, so that the
@@ -40,7 +44,8 @@ std::string messages();
 std::string layout();
 
 // The conditions of a hand as a page gives them: the seat and the prevailing wind as E, S, W or
-// N (empty: East), the table limit as text (empty: 500), and the switches as bits.
+// N, the table limit as text, each empty when not given (East, East, 500), and the switches as
+// bits.
 enum Switch {
     SelfDrawn = 1,
     LastTile = 2,
@@ -49,11 +54,26 @@ enum Switch {
     NoFaTable = 16,
 };
 struct PageConditions {
-    std::string_view seat;
-    std::string_view round;
-    std::string_view limit;
+    std::optional<std::string_view> seat;
+    std::optional<std::string_view> round;
+    std::optional<std::string_view> limit;
     int switches = 0;
 };
+
+// The conditions as read, or the sentence why a value is not one: the winds, then the limit.
+struct ReadConditions {
+    hand::Conditions conditions;
+    Phrase error;
+};
+ReadConditions readConditions(const PageConditions& page);
+
+// What zorvan-hand --json prints for the same request, byte for byte: a hand scored, a waiting
+// hand's waits, a deal (its level, seed and table limit as text, as typed; no limit, none
+// given). A value that is not one gets the sentence the command line gives it.
+std::string scoreJson(std::string_view hand, const PageConditions& conditions);
+std::string waitsJson(std::string_view hand, const PageConditions& conditions);
+std::string dealJson(std::string_view level, std::string_view seed,
+                     std::optional<std::string_view> limit);
 
 // A hand in a link: {"hand", "conditions"} or {"error"}; and the link of a hand, {"link"} or
 // {"error"} when a condition is not one.

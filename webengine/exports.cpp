@@ -1,7 +1,9 @@
 // The module's exports: C functions over the engine's calls, which engine.js wraps. Each
 // answer stays valid until the next call.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include <emscripten.h>
 
@@ -10,6 +12,18 @@
 namespace {
 
 std::string answer;
+
+// A value a page did not give comes as a null pointer.
+std::optional<std::string_view> given(const char* text)
+{
+    return text ? std::optional<std::string_view>(text) : std::nullopt;
+}
+
+webengine::PageConditions conditions(const char* seat, const char* round, const char* limit,
+                                     int switches)
+{
+    return {given(seat), given(round), given(limit), switches};
+}
 
 const char* give(std::string text)
 {
@@ -20,6 +34,26 @@ const char* give(std::string text)
 } // namespace
 
 extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_score_json(const char* hand, const char* seat,
+                                                   const char* round, const char* limit,
+                                                   int switches)
+{
+    return give(webengine::scoreJson(hand, conditions(seat, round, limit, switches)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_waits_json(const char* hand, const char* seat,
+                                                   const char* round, const char* limit,
+                                                   int switches)
+{
+    return give(webengine::waitsJson(hand, conditions(seat, round, limit, switches)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zorvan_deal_json(const char* level, const char* seed,
+                                                  const char* limit)
+{
+    return give(webengine::dealJson(level, seed, given(limit)));
+}
 
 EMSCRIPTEN_KEEPALIVE const char* zorvan_sheet(const char* boxes, int flowers, int tablelimit)
 {
@@ -97,7 +131,7 @@ EMSCRIPTEN_KEEPALIVE const char* zorvan_write_link(const char* hand, const char*
                                                    const char* round, const char* limit,
                                                    int switches)
 {
-    return give(webengine::writeLink(hand, {seat, round, limit, switches}));
+    return give(webengine::writeLink(hand, conditions(seat, round, limit, switches)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* zorvan_edit_hand(const char* hand, const char* mode,
@@ -114,14 +148,14 @@ EMSCRIPTEN_KEEPALIVE const char* zorvan_palette(const char* hand, const char* mo
 EMSCRIPTEN_KEEPALIVE const char* zorvan_pictures(const char* hand, const char* seat,
                                                  const char* round, const char* limit, int switches)
 {
-    return give(webengine::pictures(hand, {seat, round, limit, switches}));
+    return give(webengine::pictures(hand, conditions(seat, round, limit, switches)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* zorvan_hand_view(const char* hand, const char* seat,
                                                   const char* round, const char* limit,
                                                   int switches)
 {
-    return give(webengine::handView(hand, {seat, round, limit, switches}));
+    return give(webengine::handView(hand, conditions(seat, round, limit, switches)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* zorvan_practice(double seed, int level, int limit)

@@ -1,13 +1,14 @@
 // The engine's calls as plain functions over plain objects; engine.d.ts describes them. This
 // file follows emscripten's code inside engine.js, whose factory createEngineModule it uses.
 
-// The conditions as the C++ reads them: the winds and the limit as text (empty: not given),
-// the switches as bits.
+// The conditions as the C++ reads them: the winds and the limit as text (null: not given), the
+// switches as bits.
 const switchBits = { self: 1, last: 2, supplement: 4, robbing: 8, nofa: 16 };
+const given = (value) => (value === undefined ? null : String(value));
 const conditionArgs = (c = {}) => [
-  c.seat === undefined ? "" : String(c.seat),
-  c.round === undefined ? "" : String(c.round),
-  c.limit === undefined ? "" : String(c.limit),
+  given(c.seat),
+  given(c.round),
+  given(c.limit),
   Object.entries(switchBits).reduce((bits, [name, bit]) => (c[name] ? bits | bit : bits), 0),
 ];
 const conditionTypes = ["string", "string", "string", "number"];
@@ -41,6 +42,9 @@ export async function loadEngine() {
     return (...args) => JSON.parse(call(...args));
   };
 
+  const scoreJson = text("zorvan_score_json", "string", ...conditionTypes);
+  const waitsJson = text("zorvan_waits_json", "string", ...conditionTypes);
+  const dealJson = text("zorvan_deal_json", "string", "string", "string");
   const sheet = json("zorvan_sheet", "string", "number", "number");
   const tableLimitTyped = json("zorvan_table_limit_typed", "string");
   const flowersStep = module.cwrap("zorvan_flowers_step", "number", ["number", "number"]);
@@ -68,7 +72,15 @@ export async function loadEngine() {
     return answer;
   };
 
+  const deal = (level, seed, limit) =>
+    dealJson(String(level), String(seed), given(limit));
   return Object.freeze({
+    scoreJson: (hand, c) => scoreJson(String(hand), ...conditionArgs(c)),
+    score: (hand, c) => JSON.parse(scoreJson(String(hand), ...conditionArgs(c))),
+    waitsJson: (hand, c) => waitsJson(String(hand), ...conditionArgs(c)),
+    waits: (hand, c) => JSON.parse(waitsJson(String(hand), ...conditionArgs(c))),
+    dealJson: deal,
+    deal: (level, seed, limit) => JSON.parse(deal(level, seed, limit)),
     sheet: (s) => sheet(numbers(s.boxes), s.flowers | 0, s.tablelimit | 0),
     tableLimitTyped: (typed) => tableLimitTyped(String(typed)),
     flowersStep: (current, up) => flowersStep(current | 0, up ? 1 : 0),

@@ -4,6 +4,7 @@
 // Usage: node module.test.mjs <folder of engine.js>
 
 import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
 import { test } from "node:test";
 import { pathToFileURL } from "node:url";
 
@@ -128,4 +129,44 @@ test("a wait's worth beneath its picture: on a discard, then self-picked", () =>
   assert.deepEqual(view.waits.map((wait) => [wait.tile, phraseText(wait.short),
                                              phraseText(wait.shortSelfDrawn)]),
                    [["2z", "156", "192"], ["5z", "288", "720"]]);
+});
+
+test("hands: entered, viewed, linked and practised through the module", () => {
+  assert.deepEqual(engine.editHand("123m", { mode: "pong", tile: "5z" }), { hand: "123m [555z]" });
+  assert.deepEqual(engine.editHand("123m [555z]", { remove: 3 }), { hand: "123m" });
+  const view = engine.handView("123m 456p 789s 234s 5z +5z", { seat: "S", limit: 300 });
+  assert.deepEqual([view.state, view.value, view.conditions.seat, view.conditions.limit],
+                   ["finished", 96, "S", 300]);
+  assert.equal(engine.handView("123m 456p 789s 234s 5z").waits[0].tile, "5z");
+  assert.throws(() => engine.handView("1m", { round: "Q" }),
+                /the prevailing wind must be E, S, W or N, not "Q"/);
+  assert.equal(engine.pictures("123m [555z]").length, 6);
+  assert.equal(engine.palette("", "chow").filter((tile) => tile.addable).length, 21);
+  const link = engine.writeLink("[555z] +5z", { seat: "W", self: true, nofa: true });
+  assert.equal(link, "#hand=%5B555z%5D%20%2B5z&seat=W&round=E&limit=500&self=1&nofa=1");
+  const read = engine.readLink(link);
+  assert.deepEqual([read.hand, read.conditions.seat, read.conditions.self, read.conditions.last,
+                    read.conditions.nofa], ["[555z] +5z", "W", true, false, true]);
+  const practice = engine.practice(2 ** 53 - 1, 3, 65536);
+  assert.equal(practice.seed, 2 ** 53 - 1);
+  assert.equal(engine.judge(2 ** 53 - 1, 3, 65536, { count: String(practice.count) }).right, true);
+  assert.throws(() => engine.practice(2 ** 53, 3, 500), /a deal needs a level of 1, 2 or 3/);
+});
+
+test("zorvan-hand's answers, as text and parsed", () => {
+  const hand = "123m 456p 789s 234s 5z +5z";
+  assert.equal(engine.score(hand, { seat: "S" }).value, 96);
+  assert.ok(engine.scoreJson(hand).endsWith("}\n"));
+  assert.deepEqual(engine.waits("123m 456p 789s 234s 5z").waits.map((w) => w.tile), ["5z"]);
+  assert.equal(engine.deal(2, 42, 300).limit, 300);
+  assert.equal(engine.deal(2, 42).limit, 500);
+  assert.deepEqual(engine.deal(4, 42), { error: 'the level must be 1, 2 or 3, not "4"' });
+});
+
+test("the module has exactly the members engine.d.ts describes", () => {
+  const described = readFileSync(`${folder}/engine.d.ts`, "utf8");
+  const start = described.indexOf("export interface Engine {");
+  const body = described.slice(start, described.indexOf("\n}\n", start));
+  const members = [...body.matchAll(/^ {2}(\w+)\(/gm)].map((match) => match[1]).sort();
+  assert.deepEqual(Object.keys(engine).sort(), members);
 });
