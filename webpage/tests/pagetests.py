@@ -529,15 +529,19 @@ def hand_entry(tab, url, checks):
 
     checks.case = "text that does not read"
     tab.tap("#ClearHand")
-    tab.type("#HandText", "123m 4")
+    tab.type("#HandText", "123m")
     shown = tab.evaluate("document.querySelectorAll('#HandTiles .tile').length")
-    tab.type("#HandText", "x")
+    tab.type("#HandText", " 4x")
     expected = view_of(tab, "123m 4x")
     checks.equal(tab.text("#HandResult"),
                  engine(tab, f"{json.dumps(expected)}.lines.map(l => engine.phraseText(l)).join('\\n')"),
                  "the engine's sentence")
     checks.equal(tab.evaluate("document.querySelectorAll('#HandTiles .tile').length"), shown,
                  "the pictures as they were")
+    # A tap on the palette works on the hand the pictures show, and writes it anew.
+    seen = messages_while(tab, lambda: tap_palette(tab, "Tile", "5m"))
+    checks.equal(seen, [], "no message")
+    checks.equal(hand_text(tab), "1235m", "the tile added to the pictures' hand")
 
     checks.case = "the conditions"
     hand = "222m 888p 777z 9s [111z] 1f 3y +9s"
