@@ -61,10 +61,9 @@ def throttle(tab):
 # keyboard gives them), and the moment its figures are on the screen is kept. Typed within the
 # page, so that the figure is the page's own, not the DevTools connection's.
 TYPIST = """
-const typist = setInterval(() => {
-    if (document.documentElement?.dataset.ready !== "yes")
-        return;
-    clearInterval(typist);
+const typeLimit = () => {
+    if (document.documentElement.dataset.ready !== "yes")
+        return false;
     document.getElementById("TabSheet").click();
     const box = document.getElementById("Text1");
     box.focus();
@@ -75,7 +74,14 @@ const typist = setInterval(() => {
     const shown = () => document.getElementById("Label37").textContent.trim()
         ? (window.zorvanUsable = performance.now() / 1000) : requestAnimationFrame(shown);
     shown();
-}, 5);
+    return true;
+};
+document.addEventListener("DOMContentLoaded", () => {
+    if (typeLimit())
+        return;
+    const watch = new MutationObserver(() => typeLimit() && watch.disconnect());
+    watch.observe(document.documentElement, {attributes: true, attributeFilter: ["data-ready"]});
+});
 """
 
 
