@@ -109,17 +109,25 @@ export function onLanguageChange(listener) {
     listeners.push(listener);
 }
 
-// The page's own marked elements keep their English source the first time they are
-// translated, so that every later language starts from it again.
+// The page's own marked elements: their English source is kept the first time they are
+// translated, so that every later language starts from it again. Only what changes is written:
+// in English, at start, nothing is.
+const sources = new WeakMap();
+const labelSources = new WeakMap();
+
 export function translateMarked(root) {
     for (const element of root.querySelectorAll("[data-tr]")) {
-        if (element.dataset.source === undefined)
-            element.dataset.source = element.textContent;
-        element.textContent = tr(element.dataset.tr, element.dataset.source);
+        if (!sources.has(element))
+            sources.set(element, element.textContent);
+        const text = tr(element.dataset.tr, sources.get(element));
+        if (element.textContent !== text)
+            element.textContent = text;
     }
     for (const element of root.querySelectorAll("[data-tr-label]")) {
-        if (element.dataset.sourceLabel === undefined)
-            element.dataset.sourceLabel = element.getAttribute("aria-label");
-        element.setAttribute("aria-label", tr(element.dataset.trLabel, element.dataset.sourceLabel));
+        if (!labelSources.has(element))
+            labelSources.set(element, element.getAttribute("aria-label"));
+        const label = tr(element.dataset.trLabel, labelSources.get(element));
+        if (element.getAttribute("aria-label") !== label)
+            element.setAttribute("aria-label", label);
     }
 }

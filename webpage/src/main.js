@@ -5,7 +5,7 @@ import { loadEngine } from "./engine.js";
 import { FanBoard } from "./fans.js";
 import { HandScreen } from "./hand.js";
 import {
-    onLanguageChange, preferredLanguage, rememberLanguage, setLanguage, tr, translateMarked,
+    onLanguageChange, preferredLanguage, rememberLanguage, setLanguage, tr,
 } from "./i18n.js";
 import { PracticeScreen } from "./practice.js";
 import { Sheet } from "./sheet.js";
@@ -117,7 +117,6 @@ function setUpDesktopLink() {
 }
 
 async function start() {
-    translateMarked(document);
     const language = preferredLanguage();
     const [engine] = await Promise.all([loadEngine(), setLanguage(language)]);
 
