@@ -38,7 +38,10 @@ REQUIRED = ("id", "file", "code", "fault", "means")
 # The project's own presets, so that the scratch build compiles exactly as the developer's does
 # (and, with ccache, mostly from the developer's cache): "default" unless a fault names
 # another (the phone page's faults are caught in the "page" build's tests in the browser).
-PRESETS = {"default": ["-DZORVAN_BUILD_BENCHMARKS=OFF"], "page": []}
+# The page build compares its module and page with the zorvan-hand of the checkout's own
+# default build.
+PRESETS = {"default": ["-DZORVAN_BUILD_BENCHMARKS=OFF"],
+           "page": [f"-DZORVAN_HAND_PROGRAM={REPO / 'build' / 'cli' / 'zorvan-hand'}"]}
 # Tests that need the whole build rather than one executable (the install check, the
 # validators), run after the others.
 WHOLE_BUILD = "all"

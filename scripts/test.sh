@@ -10,9 +10,8 @@ scripts/configure.sh default
 ctest --preset default --timeout 600
 
 # The engine module and the phone page, built with emscripten alone and tested in headless
-# Chromium; the page's links are checked against the zorvan-hand just built.
-cmake --preset page -DZORVAN_HAND="$PWD/build/cli/zorvan-hand"
-cmake --build --preset page --parallel
+# Chromium, each compared with the zorvan-hand just built.
+scripts/configure.sh page
 ctest --preset page --timeout 900
 
 scripts/configure.sh asan
