@@ -13,12 +13,12 @@ test)
     # and the manual pages, dpkg-shlibdeps for the .deb's dependencies and lintian for the
     # .deb itself, and the desktops' fonts that tst_designscale and tst_handwindow lay the
     # windows out in; python3 for tst_mutate. The German and Dutch locales tst_language reads
-    # numbers under: locales-all.
+    # numbers under: locales-all. The phone page (the page preset): Debian's emscripten,
+    # python3-pil for its tile picture, brotli for its compressed copies, and Chromium with
+    # python3-websocket (the DevTools protocol) for its tests in the browser.
     packages+=(libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream groff-base
-        dpkg-dev lintian fonts-noto-core fonts-cantarell fonts-liberation2 python3 locales-all)
-    # The engine for the web (the page preset): Debian's emscripten, node to test the module in
-    # and brotli to measure it.
-    packages+=(emscripten nodejs brotli)
+        dpkg-dev lintian fonts-noto-core fonts-cantarell fonts-liberation2 python3 locales-all
+        emscripten nodejs python3-pil brotli chromium python3-websocket)
     ;;
 bench)
     # bench/startup.sh: a virtual X display, peak memory, the driver.
@@ -36,8 +36,9 @@ web)
     # scripts/web.sh: Debian's emscripten (with its clang, lld, binaryen and node), the host Qt
     # tools, apt-get source's unpacker and Qt's build scripts; Chromium and its driver for the
     # tests in the browser; python3 for the page server and the test runner; brotli for the
-    # site's compressed copies.
-    packages+=(emscripten qt6-base-dev-tools dpkg-dev perl python3 chromium chromium-driver brotli)
+    # site's compressed copies; python3-pil for the phone page's tile picture.
+    packages+=(emscripten qt6-base-dev-tools dpkg-dev perl python3 chromium chromium-driver brotli
+        python3-pil)
     ;;
 esac
 

@@ -33,11 +33,15 @@ from pathlib import Path
 
 REPO = Path(__file__).resolve().parent.parent
 TABLE = REPO / "tests" / "mutants.txt"
-KEYS = ("id", "file", "code", "fault", "means", "equivalent")
+KEYS = ("id", "file", "code", "fault", "means", "equivalent", "preset")
 REQUIRED = ("id", "file", "code", "fault", "means")
-# The project's own preset, so that the scratch build compiles exactly as the developer's does
-# (and, with ccache, mostly from the developer's cache).
-CONFIGURE = ["--preset", "default", "-DZORVAN_BUILD_BENCHMARKS=OFF"]
+# The project's own presets, so that the scratch build compiles exactly as the developer's does
+# (and, with ccache, mostly from the developer's cache): "default" unless a fault names
+# another (the phone page's faults are caught in the "page" build's tests in the browser).
+# The page build compares its module and page with the zorvan-hand of the checkout's own
+# default build.
+PRESETS = {"default": ["-DZORVAN_BUILD_BENCHMARKS=OFF"],
+           "page": [f"-DZORVAN_HAND_PROGRAM={REPO / 'build' / 'cli' / 'zorvan-hand'}"]}
 # Tests that need the whole build rather than one executable (the install check, the
 # validators), run after the others.
 WHOLE_BUILD = "all"
@@ -55,6 +59,7 @@ class Mutant:
     fault: str
     means: str
     equivalent: str = ""
+    preset: str = "default"
     line: int = 0
 
 
@@ -120,6 +125,8 @@ def check_table(mutants, root):
             continue
         if mutant.code == mutant.fault:
             errors.append(f"{where}: the fault is the code itself")
+        if mutant.preset not in PRESETS:
+            errors.append(f"{where}: no preset {mutant.preset}: one of {', '.join(PRESETS)}")
         found = source.read_text(encoding="utf-8").count(mutant.code)
         if found != 1:
             errors.append(f"{where}: the code occurs {found} times in {mutant.file}, "
@@ -176,8 +183,13 @@ def run_quietly(command, timeout=None, **kwargs):
     return subprocess.CompletedProcess(command, process.returncode, output)
 
 
-def configure(source):
-    command = ["cmake"] + CONFIGURE
+def build_dir_of(source, preset):
+    # As CMakePresets.json names them: build/ for "default", build-<preset>/ for the others.
+    return source / ("build" if preset == "default" else f"build-{preset}")
+
+
+def configure(source, preset):
+    command = ["cmake", "--preset", preset] + PRESETS[preset]
     if shutil.which("ccache"):
         command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
         # Paths relative to the tree, so that the scratch copy shares the checkout's cache.
@@ -361,22 +373,32 @@ def main():
         os.nice(args.nice - current)
     work = args.work.resolve()
     source = work / "src"
-    build_dir = source / "build"
     try:
         source.mkdir(parents=True, exist_ok=True)
         tree = sync_sources(REPO, source)
         print(f"scratch tree {work}", flush=True)
-        configure(source)
-        tests = baseline(build_dir, args.jobs, work / "baseline.json", tree)
     except TableError as error:
         print(error, file=sys.stderr)
         return 2
-    print("tests in order: " + ", ".join(f"{t.name} {t.seconds:.1f} s" for t in tests),
-          flush=True)
+    # Each preset the faults name is built and its suite run unmutated once.
+    suites = {}
+    for preset in sorted({m.preset for m in mutants}):
+        build_dir = build_dir_of(source, preset)
+        try:
+            configure(source, preset)
+            cache = work / ("baseline.json" if preset == "default" else f"baseline-{preset}.json")
+            tests = baseline(build_dir, args.jobs, cache, tree)
+        except TableError as error:
+            print(error, file=sys.stderr)
+            return 2
+        suites[preset] = (build_dir, tests)
+        print(f"{preset} tests in order: " +
+              ", ".join(f"{t.name} {t.seconds:.1f} s" for t in tests), flush=True)
 
     results = []
     for number, mutant in enumerate(mutants, 1):
         print(f"[{number:>2}/{len(mutants)}] {mutant.id:<{width}} ", end="", flush=True)
+        build_dir, tests = suites[mutant.preset]
         outcome = try_mutant(mutant, source, build_dir, tests, args.jobs, args.verbose)
         if args.verbose:
             print("\n    ", end="")

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything on a fresh Debian/Ubuntu machine and runs every test (no display needed):
-# the normal build, the engine module for the web (in node, against the normal build's
-# zorvan-hand), the same suite under AddressSanitizer/LeakSanitizer/UBSan, and a short run of
-# each fuzz target.
+# the normal build, the phone page and its engine in headless Chromium, the same suite under
+# AddressSanitizer/LeakSanitizer/UBSan, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -10,6 +9,8 @@ scripts/install-deps.sh test
 scripts/configure.sh default
 ctest --preset default --timeout 600
 
+# The engine module and the phone page, built with emscripten alone and tested in headless
+# Chromium, each compared with the zorvan-hand just built.
 scripts/configure.sh page
 ctest --preset page --timeout 900
 

@@ -66,6 +66,25 @@ class TableTest(unittest.TestCase):
         with self.assertRaisesRegex(mutate.TableError, "the id is used twice"):
             mutate.check_table(twice, self.dir)
 
+    def test_a_fault_is_built_with_the_preset_it_names(self):
+        (self.dir / "a.cpp").write_text("if (x > 1)\n")
+        cases = {
+            "none named": ("", "default", None),
+            "the page build": ("preset: page\n", "page", None),
+            "an unknown one": ("preset: wasm\n", "wasm", "no preset wasm"),
+        }
+        for name, (line, preset, message) in cases.items():
+            mutants = mutate.read_table(self.table(BLOCK.format(id="a", code="x > 1") + line))
+            with self.subTest(name):
+                self.assertEqual(mutants[0].preset, preset)
+                if message is None:
+                    mutate.check_table(mutants, self.dir)
+                    self.assertEqual(mutate.build_dir_of(self.dir, preset).name,
+                                     "build" if preset == "default" else f"build-{preset}")
+                else:
+                    with self.assertRaisesRegex(mutate.TableError, message):
+                        mutate.check_table(mutants, self.dir)
+
 
 @unittest.skipUnless(shutil.which("git"), "needs git")
 class ScratchCopyTest(unittest.TestCase):

@@ -1212,6 +1212,101 @@ Alle Fans werden zusammengezählt!!!
     </message>
 </context>
 <context>
+    <name>PhonePage</name>
+    <message>
+        <source>Loading the calculator</source>
+        <translation>Der Rechner wird geladen</translation>
+    </message>
+    <message>
+        <source>This calculator needs JavaScript, which is switched off in this browser.</source>
+        <translation>Dieser Rechner braucht JavaScript, und das ist in diesem Browser ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Ansichten</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Fans</source>
+        <translation>Fans</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>Tiles to add</source>
+        <translation>Steine zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Kreise</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation>Bambus</translation>
+    </message>
+    <message>
+        <source>Winds and dragons</source>
+        <translation>Winde und Drachen</translation>
+    </message>
+    <message>
+        <source>Flowers and seasons</source>
+        <translation>Blumen und Jahreszeiten</translation>
+    </message>
+    <message>
+        <source>How the hand was won</source>
+        <translation>Wie die Hand gewonnen wurde</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s table limit; 500 while none is entered.</source>
+        <translation>Das Tischlimit des Blatts; 500, solange keins eingegeben ist.</translation>
+    </message>
+    <message>
+        <source>Share the hand</source>
+        <translation>Hand teilen</translation>
+    </message>
+    <message>
+        <source>The link to this hand is copied.</source>
+        <translation>Der Link zu dieser Hand ist kopiert.</translation>
+    </message>
+    <message>
+        <source>The calculator with its windows, for a computer</source>
+        <translation>Der Rechner mit seinen Fenstern, für einen Computer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded: %1</source>
+        <translation>Der Rechner konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindow</name>
     <message>
         <source>Sets and pair</source>

@@ -1212,6 +1212,101 @@ Alle fans worden bij elkaar opgeteld!!!
     </message>
 </context>
 <context>
+    <name>PhonePage</name>
+    <message>
+        <source>Loading the calculator</source>
+        <translation>De calculator wordt geladen</translation>
+    </message>
+    <message>
+        <source>This calculator needs JavaScript, which is switched off in this browser.</source>
+        <translation>Deze calculator heeft JavaScript nodig, en dat staat in deze browser uit.</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Schermen</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blad</translation>
+    </message>
+    <message>
+        <source>Fans</source>
+        <translation>Fans</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Oefenen</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Berekening</translation>
+    </message>
+    <message>
+        <source>Tiles to add</source>
+        <translation>Stenen om toe te voegen</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Karakters</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>Cirkels</translation>
+    </message>
+    <message>
+        <source>Bamboo</source>
+        <translation>Bamboe</translation>
+    </message>
+    <message>
+        <source>Winds and dragons</source>
+        <translation>Winden en draken</translation>
+    </message>
+    <message>
+        <source>Flowers and seasons</source>
+        <translation>Bloemen en seizoenen</translation>
+    </message>
+    <message>
+        <source>How the hand was won</source>
+        <translation>Hoe de hand gewonnen is</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s table limit; 500 while none is entered.</source>
+        <translation>De tafellimiet van het blad; 500 zolang er geen is ingevuld.</translation>
+    </message>
+    <message>
+        <source>Share the hand</source>
+        <translation>Hand delen</translation>
+    </message>
+    <message>
+        <source>The link to this hand is copied.</source>
+        <translation>De link naar deze hand is gekopieerd.</translation>
+    </message>
+    <message>
+        <source>The calculator with its windows, for a computer</source>
+        <translation>De calculator met zijn vensters, voor een computer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded: %1</source>
+        <translation>De calculator kon niet worden geladen: %1</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindow</name>
     <message>
         <source>Sets and pair</source>

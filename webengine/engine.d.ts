@@ -197,6 +197,7 @@ export interface HandView extends Partial<Score> {
     name: Phrase; // "Dots 2 wins 144 on a discard, 156 self-picked"
     details: Phrase; // each way of winning on a line of its own
     short: Phrase; // beneath its picture: the value on a discard, or "overflow"
+    shortSelfDrawn: Phrase; // and beneath that, the value self-picked
     discard: Worth;
     selfDrawn: Worth;
   }[];
@@ -274,6 +275,11 @@ export interface Engine {
   clearSheet(s: Sheet, all: boolean): SheetCleared;
   // The "?" buttons Command1, Command2 and Command3.
   sheetHint(button: 1 | 2 | 3): Message;
+  // How a hand's fill reaches the sheet `to` through the window's own controls: untick
+  // `untick`, click "+" `flowerClicks` times ("--" when negative), then tick `tick`, each step
+  // raising its own handling (an overflow on the way reported once).
+  sheetFill(from: { boxes: number[]; flowers: number }, to: { boxes: number[]; flowers: number }):
+    { untick: number[]; flowerClicks: number; tick: number[] };
 
   // The selected tiles after a click on `tile`: in the prevailing and seat wind rows a click
   // selects the tile and unselects the rest of its row, or unselects a selected tile;

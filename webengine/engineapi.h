@@ -24,6 +24,10 @@ std::int32_t flowersStep(std::int32_t current, bool up);
 std::string clearSheet(std::string_view boxes, std::int32_t flowers, std::int32_t tablelimit,
                        bool all);
 std::string sheetHint(int button);
+// How a fill reaches the sheet `to` from `from` through the window's own controls:
+// {"untick", "flowerClicks", "tick"}.
+std::string sheetFill(std::string_view fromBoxes, std::int32_t fromFlowers, std::string_view toBoxes,
+                      std::int32_t toFlowers);
 
 // The fan counter.
 std::string fanTileClick(std::string_view selected, int tile);

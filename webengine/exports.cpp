@@ -81,6 +81,12 @@ EMSCRIPTEN_KEEPALIVE const char* zorvan_sheet_hint(int button)
     return give(webengine::sheetHint(button));
 }
 
+EMSCRIPTEN_KEEPALIVE const char* zorvan_sheet_fill(const char* fromBoxes, int fromFlowers,
+                                                   const char* toBoxes, int toFlowers)
+{
+    return give(webengine::sheetFill(fromBoxes, fromFlowers, toBoxes, toFlowers));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* zorvan_fan_tile_click(const char* selected, int tile)
 {
     return give(webengine::fanTileClick(selected, tile));

@@ -293,6 +293,7 @@ std::string handView(std::string_view text, const PageConditions& conditions)
                              .set("name", phraseValue(hand::waitName(wait)))
                              .set("details", phraseValue(hand::waitDetails(wait)))
                              .set("short", phraseValue(hand::shortWorth(wait.discard)))
+                             .set("shortSelfDrawn", phraseValue(hand::shortWorth(wait.selfDrawn)))
                              .set("discard", worthValue(wait.discard))
                              .set("selfDrawn", worthValue(wait.selfDrawn)));
         object.set("waits", std::move(waits));

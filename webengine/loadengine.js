@@ -50,6 +50,7 @@ export async function loadEngine() {
   const flowersStep = module.cwrap("zorvan_flowers_step", "number", ["number", "number"]);
   const clearSheet = json("zorvan_clear_sheet", "string", "number", "number", "number");
   const sheetHint = json("zorvan_sheet_hint", "number");
+  const sheetFill = json("zorvan_sheet_fill", "string", "number", "string", "number");
   const fanTileClick = json("zorvan_fan_tile_click", "string", "number");
   const fans = json("zorvan_fans", "string", "string");
   const fanBoxClick = json("zorvan_fan_box_click", "number", "number");
@@ -86,6 +87,8 @@ export async function loadEngine() {
     clearSheet: (s, all) =>
       clearSheet(numbers(s.boxes), s.flowers | 0, s.tablelimit | 0, all ? 1 : 0),
     sheetHint: (button) => sheetHint(button | 0),
+    sheetFill: (from, to) => sheetFill(numbers(from.boxes), from.flowers | 0, numbers(to.boxes),
+                                       to.flowers | 0),
     fanTileClick: (selected, tile) => fanTileClick(numbers(selected), tile | 0),
     fans: (tiles, boxes) => fans(numbers(tiles), numbers(boxes)),
     fanBoxClick: (check, ticked) => fanBoxClick(check | 0, ticked ? 1 : 0),

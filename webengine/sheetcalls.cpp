@@ -248,6 +248,18 @@ std::string sheetHint(int button)
     return messageObject(::sheetHint(button));
 }
 
+std::string sheetFill(std::string_view fromBoxes, std::int32_t fromFlowers, std::string_view toBoxes,
+                      std::int32_t toFlowers)
+{
+    const SheetFill fill = ::sheetFill(sheetBoxes(fromBoxes), withinFlowers(fromFlowers),
+                                       sheetBoxes(toBoxes), toFlowers);
+    Value object = Value::object();
+    object.set("untick", numbersValue(fill.untick))
+        .set("flowerClicks", fill.flowerClicks)
+        .set("tick", numbersValue(fill.tick));
+    return object.compact();
+}
+
 std::string fanTileClick(std::string_view selected, int tile)
 {
     TileFlags flags = tileFlags(tileSelection(selected));

@@ -1,5 +1,6 @@
 # Packs the site (see CMakeLists.txt beside this file).
-# cmake -DWEB_DIR= -DICON_DIR= -DPROGRAM_DIR= -DSITE_DIR= -DPACKAGE= [-DBROTLI=] -P site.cmake
+# cmake -DWEB_DIR= -DICON_DIR= -DPROGRAM_DIR= -DPHONE_PAGE_DIR= -DSITE_DIR= -DPACKAGE= [-DBROTLI=]
+#       -P site.cmake
 file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR})
 file(COPY ${PROGRAM_DIR}/zorvan-calculator.js ${PROGRAM_DIR}/zorvan-calculator.wasm
@@ -30,7 +31,10 @@ foreach(name zorvan-calculator.wasm zorvan-calculator.js index.html service-work
     endif()
 endforeach()
 
-file(GLOB site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
+# The phone page, packed on its own (webpage/), in its folder.
+file(COPY ${PHONE_PAGE_DIR}/ DESTINATION ${SITE_DIR}/phone)
+
+file(GLOB_RECURSE site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
 list(SORT site_files)
 get_filename_component(package_dir ${PACKAGE} DIRECTORY)
 file(MAKE_DIRECTORY ${package_dir})

@@ -80,6 +80,13 @@ test("clearing: the order of unticking, and an overflow on the way", () => {
                    .overflow, false);
 });
 
+test("a fill: unticking first, the flowers by clicks, then ticking", () => {
+  assert.deepEqual(engine.sheetFill({ boxes: [1, 2, 70], flowers: 3 }, { boxes: [2, 54], flowers: 1 }),
+                   { untick: [1, 70], flowerClicks: -2, tick: [54] });
+  assert.deepEqual(engine.sheetFill({ boxes: [], flowers: 0 }, { boxes: [1], flowers: 8 }),
+                   { untick: [], flowerClicks: 8, tick: [1] });
+});
+
 test("hints", () => {
   assert.match(phraseText(engine.sheetHint(1).message), /^If the honor pong\/kong/);
   assert.match(phraseText(engine.sheetHint(3).message), /^This does not aply/);
@@ -115,6 +122,13 @@ test("phrases: filled in one pass, translated when asked", () => {
   assert.equal(phraseText(line), "+2 open pong 2-8 (x2)");
   assert.equal(phraseText(line, (context, pattern) =>
     context === "HandSheet" ? "open pong %1" : pattern), "+2 open pong %1 (x2)");
+});
+
+test("a wait's worth beneath its picture: on a discard, then self-picked", () => {
+  const view = engine.handView("[123m] [456p] [789s] 22z 55z", {});
+  assert.deepEqual(view.waits.map((wait) => [wait.tile, phraseText(wait.short),
+                                             phraseText(wait.shortSelfDrawn)]),
+                   [["2z", "156", "192"], ["5z", "288", "720"]]);
 });
 
 test("hands: entered, viewed, linked and practised through the module", () => {
