@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed pong/kong dragon/seat or prevailing wind (on the right side)!</source>
-        <translation>Ist der Ehren-Pung/Kong ein Drache oder der Runden- oder Platzwind, kreuze auch das Kästchen verdeckter Pung/Kong Drachen/Platz- oder Rundenwind an (rechts)!</translation>
+        <translation>Ist der Pung/Kong Ehrensteine ein Drache oder der Runden- oder Platzwind, kreuze auch das Kästchen „verdeckter Pung/Kong Drachen“ oder „Verdeckter Pung/Kong Runden/Platzw.“ an (rechts)!</translation>
     </message>
     <message>
         <source>Hint on %1</source>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>going out on the last tile</source>
-        <translation>mit dem letzten Stein hinaus</translation>
+        <translation>Mahjong mit dem letzten Stein</translation>
     </message>
     <message>
         <source>going out on a supplementary tile</source>
-        <translation>mit einem Ersatzstein hinaus</translation>
+        <translation>Mahjong mit einem Ersatzstein</translation>
     </message>
     <message>
         <source>robbing a kong</source>
@@ -298,19 +298,19 @@
     </message>
     <message>
         <source>1 tile more: a finished hand is 4 sets and a pair, 14 tiles with a kong counted as 3</source>
-        <translation>noch 1 Stein: eine fertige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
+        <translation>noch 1 Stein: eine vollständige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
     </message>
     <message>
         <source>%1 tiles more: a finished hand is 4 sets and a pair, 14 tiles with a kong counted as 3</source>
-        <translation>noch %1 Steine: eine fertige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
+        <translation>noch %1 Steine: eine vollständige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
     </message>
     <message>
         <source>1 tile too many: a finished hand is 4 sets and a pair, 14 tiles with a kong counted as 3</source>
-        <translation>1 Stein zu viel: eine fertige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
+        <translation>1 Stein zu viel: eine vollständige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
     </message>
     <message>
         <source>%1 tiles too many: a finished hand is 4 sets and a pair, 14 tiles with a kong counted as 3</source>
-        <translation>%1 Steine zu viel: eine fertige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
+        <translation>%1 Steine zu viel: eine vollständige Hand hat 4 Sätze und ein Paar, 14 Steine, ein Kong als 3 gezählt</translation>
     </message>
     <message>
         <source>1 tile more: a waiting hand is 13 tiles, a kong counted as 3</source>
@@ -663,19 +663,19 @@
     </message>
     <message>
         <source>open pong honor</source>
-        <translation>offener Pung Ehre</translation>
+        <translation>offener Pung Ehrensteine</translation>
     </message>
     <message>
         <source>closed pong honor</source>
-        <translation>verdeckter Pung Ehre</translation>
+        <translation>verdeckter Pung Ehrensteine</translation>
     </message>
     <message>
         <source>open kong honor</source>
-        <translation>offener Kong Ehre</translation>
+        <translation>offener Kong Ehrensteine</translation>
     </message>
     <message>
         <source>closed kong honor</source>
-        <translation>verdeckter Kong Ehre</translation>
+        <translation>verdeckter Kong Ehrensteine</translation>
     </message>
     <message>
         <source>pair of dragons/prev./seatwind</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>Going out on last tile</source>
-        <translation>Hinaus mit dem letzten Stein</translation>
+        <translation>Mahjong mit dem letzten Stein</translation>
     </message>
     <message>
         <source>Going out on supplementary tile</source>
-        <translation>Hinaus mit einem Ersatzstein</translation>
+        <translation>Mahjong mit einem Ersatzstein</translation>
     </message>
 </context>
 <context>
@@ -782,7 +782,7 @@
     </message>
     <message>
         <source>Needs a finished hand: 4 sets and a pair with its winning tile.</source>
-        <translation>Braucht eine fertige Hand: 4 Sätze und ein Paar mit dem Gewinnstein.</translation>
+        <translation>Braucht eine vollständige Hand: 4 Sätze und ein Paar mit dem Gewinnstein.</translation>
     </message>
     <message>
         <source>Tile</source>
@@ -922,15 +922,15 @@ Ein Klick nimmt ihn aus der Hand.</translation>
     </message>
     <message>
         <source>not ready: no tile makes 4 sets and a pair</source>
-        <translation>nicht fertig: kein Stein ergibt 4 Sätze und ein Paar</translation>
+        <translation>wartet nicht: kein Stein ergibt 4 Sätze und ein Paar</translation>
     </message>
     <message>
         <source>Ready: 1 tile wins. Under each, its Zorvan! Points on a discard, then self-picked; click one to win on it.</source>
-        <translation>Fertig: 1 Stein gewinnt. Darunter seine Zorvan! Points auf einen Abwurf, dann selbst gezogen; klicke ihn an, um mit ihm zu gewinnen.</translation>
+        <translation>Wartet: 1 Stein gewinnt. Darunter seine Zorvan! Points auf einen Abwurf, dann selbst gezogen; klicke ihn an, um mit ihm zu gewinnen.</translation>
     </message>
     <message>
         <source>Ready: %1 tiles win. Under each, its Zorvan! Points on a discard, then self-picked; click one to win on it.</source>
-        <translation>Fertig: %1 Steine gewinnen. Unter jedem seine Zorvan! Points auf einen Abwurf, dann selbst gezogen; klicke einen an, um mit ihm zu gewinnen.</translation>
+        <translation>Wartet: %1 Steine gewinnen. Unter jedem seine Zorvan! Points auf einen Abwurf, dann selbst gezogen; klicke einen an, um mit ihm zu gewinnen.</translation>
     </message>
     <message>
         <source>chow %1 exposed</source>
@@ -1156,7 +1156,7 @@ All Fans Are Added Together!!!
 4 Pungs/Kongs und ein Paar = 3 Fans  Das nennen wir die Standard-3-Fans
 
 Kong aus Blumen/Jahreszeiten = 1 Fan
-Hinaus mit einem Ersatzstein = 1 Fan
+Mahjong mit einem Ersatzstein = 1 Fan
 Nur 1, 9 und Ehrensteine = 1 Fan
 4 Chows = 1 Fan
 Pung/Kong eines Drachen = 1 Fan
@@ -1185,7 +1185,7 @@ Alle Fans werden zusammengezählt!!!
     </message>
     <message>
         <source>Why ?</source>
-        <translation>Warum ?</translation>
+        <translation>Warum?</translation>
     </message>
     <message>
         <source>Defenitions</source>

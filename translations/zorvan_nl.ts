@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>If the honor pong/kong is a dragon/prevailing/seat wind also check the box closed pong/kong dragon/seat or prevailing wind (on the right side)!</source>
-        <translation>Is de pung/kong van honneurs een draak of de ronde- of eigen wind, vink dan ook het vakje dichte pung/kong draken/eigen of rondewind aan (rechts)!</translation>
+        <translation>Is de pung/kong van honneurs een draak of de ronde- of eigen wind, vink dan ook het vakje “dichte pung/kong draken” of “Dichte pung/kong ronde/eigen wind” aan (rechts)!</translation>
     </message>
     <message>
         <source>Hint on %1</source>
@@ -274,15 +274,15 @@
     </message>
     <message>
         <source>won on a discard</source>
-        <translation>gewonnen op een afgooi</translation>
+        <translation>gewonnen op een afgelegde steen</translation>
     </message>
     <message>
         <source>going out on the last tile</source>
-        <translation>uit met de laatste steen</translation>
+        <translation>mahjong met de laatste steen</translation>
     </message>
     <message>
         <source>going out on a supplementary tile</source>
-        <translation>uit met een vervangsteen</translation>
+        <translation>mahjong met een vervangsteen</translation>
     </message>
     <message>
         <source>robbing a kong</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>Going out on last tile</source>
-        <translation>Uit met de laatste steen</translation>
+        <translation>Mahjong met de laatste steen</translation>
     </message>
     <message>
         <source>Going out on supplementary tile</source>
-        <translation>Uit met een vervangsteen</translation>
+        <translation>Mahjong met een vervangsteen</translation>
     </message>
 </context>
 <context>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>On a discard: worth more than the calculator can count, %1</source>
-        <translation>Op een afgooi: meer waard dan de calculator kan tellen, %1</translation>
+        <translation>Op een afgelegde steen: meer waard dan de calculator kan tellen, %1</translation>
     </message>
     <message>
         <source>Self-picked: count %1, %2 Zorvan! Points, %3</source>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <source>On a discard: count %1, %2 Zorvan! Points, %3</source>
-        <translation>Op een afgooi: telling %1, %2 Zorvan! Points, %3</translation>
+        <translation>Op een afgelegde steen: telling %1, %2 Zorvan! Points, %3</translation>
     </message>
     <message>
         <source>Needs a finished hand: 4 sets and a pair with its winning tile.</source>
@@ -922,15 +922,15 @@ Een klik haalt hem uit de hand.</translation>
     </message>
     <message>
         <source>not ready: no tile makes 4 sets and a pair</source>
-        <translation>niet klaar: geen steen maakt 4 sets en een paar</translation>
+        <translation>wacht niet: geen steen maakt 4 sets en een paar</translation>
     </message>
     <message>
         <source>Ready: 1 tile wins. Under each, its Zorvan! Points on a discard, then self-picked; click one to win on it.</source>
-        <translation>Klaar: 1 steen wint. Eronder de Zorvan! Points op een afgooi, dan zelf gepakt; klik erop om ermee te winnen.</translation>
+        <translation>Wacht: 1 steen wint. Eronder de Zorvan! Points op een afgelegde steen, dan zelf gepakt; klik erop om ermee te winnen.</translation>
     </message>
     <message>
         <source>Ready: %1 tiles win. Under each, its Zorvan! Points on a discard, then self-picked; click one to win on it.</source>
-        <translation>Klaar: %1 stenen winnen. Onder elke steen de Zorvan! Points op een afgooi, dan zelf gepakt; klik er een aan om ermee te winnen.</translation>
+        <translation>Wacht: %1 stenen winnen. Onder elke steen de Zorvan! Points op een afgelegde steen, dan zelf gepakt; klik er een aan om ermee te winnen.</translation>
     </message>
     <message>
         <source>chow %1 exposed</source>
@@ -1006,7 +1006,7 @@ Een klik haalt hem uit de hand.</translation>
     </message>
     <message>
         <source>%1 wins %2 on a discard, %3 self-picked</source>
-        <translation>%1 wint %2 op een afgooi, %3 zelf gepakt</translation>
+        <translation>%1 wint %2 op een afgelegde steen, %3 zelf gepakt</translation>
     </message>
     <message>
         <source>%1
@@ -1156,7 +1156,7 @@ All Fans Are Added Together!!!
 4 pungs/kongs en een paar = 3 fans  Dat noemen we de standaard 3 fans
 
 Kong van bloemen/seizoenen = 1 fan
-Uit met een vervangsteen = 1 fan
+Mahjong met een vervangsteen = 1 fan
 Alleen 1, 9 en honneurs = 1 fan
 4 chows = 1 fan
 Pung/kong van een draak = 1 fan
@@ -1185,7 +1185,7 @@ Alle fans worden bij elkaar opgeteld!!!
     </message>
     <message>
         <source>Why ?</source>
-        <translation>Waarom ?</translation>
+        <translation>Waarom?</translation>
     </message>
     <message>
         <source>Defenitions</source>
@@ -1485,7 +1485,7 @@ Alle fans worden bij elkaar opgeteld!!!
     </message>
     <message>
         <source>For the Calculator fill in TableLimit-for the FanCounter click seat and prevailing wind before clicking other boxes</source>
-        <translation>Vul voor de calculator eerst het tafellimiet in - klik voor de fanteller eerst de eigen wind en de rondewind aan, daarna pas andere vakjes</translation>
+        <translation>Vul voor de calculator eerst de tafellimiet in - klik voor de fanteller eerst de eigen wind en de rondewind aan, daarna pas andere vakjes</translation>
     </message>
     <message>
         <source>Check This!</source>
@@ -1531,7 +1531,7 @@ Alle fans worden bij elkaar opgeteld!!!
     </message>
     <message>
         <source>%1: replaced by the table limit %2</source>
-        <translation>%1: vervangen door het tafellimiet %2</translation>
+        <translation>%1: vervangen door de tafellimiet %2</translation>
     </message>
     <message>
         <source>+%1 %2 (%3) = %4</source>
@@ -1547,11 +1547,11 @@ Alle fans worden bij elkaar opgeteld!!!
     </message>
     <message>
         <source>%1, capped at the table limit %2 = %3</source>
-        <translation>%1, begrensd op het tafellimiet %2 = %3</translation>
+        <translation>%1, begrensd op de tafellimiet %2 = %3</translation>
     </message>
     <message>
         <source>%1, within the table limit %2</source>
-        <translation>%1, binnen het tafellimiet %2</translation>
+        <translation>%1, binnen de tafellimiet %2</translation>
     </message>
     <message>
         <source>x6 (East) = %1</source>
