@@ -308,13 +308,9 @@ int bestWait(const std::vector<Wait>& waits)
 
 DiscardsResult findDiscards(std::string_view text, const Conditions& conditions)
 {
-    ParsedHand parsed = parseHand(text, WinningTile::Optional);
-    if (!parsed.error.empty()) {
-        DiscardsResult result;
-        result.error = std::move(parsed.error);
-        return result;
-    }
-    return findDiscards(parsed.hand, conditions);
+    return answerForText<DiscardsResult>(text, WinningTile::Optional, [&](const Hand& hand) {
+        return findDiscards(hand, conditions);
+    });
 }
 
 DiscardsResult findDiscards(const Hand& hand, const Conditions& conditions)

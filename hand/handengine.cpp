@@ -100,13 +100,8 @@ bool isOneChance(const Hand& hand)
 
 HandResult readHand(std::string_view text, const Conditions& conditions)
 {
-    ParsedHand parsed = parseHand(text, WinningTile::Required);
-    if (!parsed.error.empty()) {
-        HandResult result;
-        result.error = std::move(parsed.error);
-        return result;
-    }
-    return scoreHand(parsed.hand, conditions);
+    return answerForText<HandResult>(text, WinningTile::Required,
+                                     [&](const Hand& hand) { return scoreHand(hand, conditions); });
 }
 
 HandResult scoreHand(const Hand& hand, const Conditions& conditions)
@@ -160,13 +155,9 @@ std::vector<ScoredReading> allReadings(const Hand& hand, const Conditions& condi
 
 WaitsResult findWaits(std::string_view text, const Conditions& conditions)
 {
-    ParsedHand parsed = parseHand(text, WinningTile::Forbidden);
-    if (!parsed.error.empty()) {
-        WaitsResult result;
-        result.error = std::move(parsed.error);
-        return result;
-    }
-    return findWaits(parsed.hand, conditions);
+    return answerForText<WaitsResult>(text, WinningTile::Forbidden, [&](const Hand& hand) {
+        return findWaits(hand, conditions);
+    });
 }
 
 WaitsResult findWaits(const Hand& hand, const Conditions& conditions)

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "hand.h"
 #include "phrase.h"
@@ -20,6 +21,19 @@ struct ParsedHand {
     Phrase error;
 };
 ParsedHand parseHand(std::string_view text, WinningTile winningTile = WinningTile::Required);
+
+// What `answer` gives for the hand the text reads as; a Result holding only the reader's
+// error where it reads as none. Result has a Phrase `error`.
+template <typename Result, typename Answer>
+Result answerForText(std::string_view text, WinningTile winningTile, Answer answer)
+{
+    ParsedHand parsed = parseHand(text, winningTile);
+    if (parsed.error.empty())
+        return answer(parsed.hand);
+    Result result;
+    result.error = std::move(parsed.error);
+    return result;
+}
 
 // The notation of a hand, in one fixed order: the concealed part by suit (m, p, s, z) as
 // "123m456p77z", then the declared sets in their order, then the bonus tiles, then "+T";
