@@ -1,6 +1,6 @@
 // The module as a page loads it, run in node: each call reaches its C++ with its arguments in
 // their places and answers objects, and the engine's exceptions (an overflow of the count)
-// work in WebAssembly. The rules themselves are tested natively (tests/tst_webengine.cpp).
+// work in WebAssembly. The rules themselves are tested natively (tests/tst_web*calls.cpp).
 // Usage: node module.test.mjs <folder of engine.js>
 
 import assert from "node:assert/strict";
