@@ -209,8 +209,8 @@ export class HandScreen {
             this.view = { state: "refused", lines: [{ plain: error.message }] };
         }
         // 14 tiles without a winning tile are no error: they are a hand to throw from.
-        const throws = this.view.state === "refused" ? this.engine.discards(this.text.value, conditions)
-            : null;
+        const throws = this.view.state === "refused"
+            ? this.engine.discards(this.text.value, conditions) : null;
         this.throws = throws && !throws.error ? throws : null;
         this.showHand(this.view.state === "refused" ? {} : conditions);
         this.showResult();

@@ -103,7 +103,8 @@ export function throwsView(report, faces, throwTile) {
         row.type = "button";
         row.className = index === 0 ? "throw best" : "throw";
         row.id = `Throw_${throwing.tile}`;
-        row.setAttribute("aria-label", throwSentence(throwing, index === 0, faces));
+        const sentence = throwSentence(throwing, index === 0, faces);
+        row.setAttribute("aria-label", sentence);
         const accepts = part("accepts");
         for (const accept of throwing.accepts) {
             const one = part("accept");

@@ -242,7 +242,8 @@ def throws_shown(tab):
         return {tile: row.id.replace('Throw_', ''), away: part('away'),
                 accepts: [...row.querySelectorAll('.accept')].map(a =>
                     [a.querySelector('.tile').dataset.face, a.querySelector('.left').textContent]),
-                accepted: part('accepted'), worth: part('worth'), best: row.classList.contains('best'),
+                accepted: part('accepted'), worth: part('worth'),
+                best: row.classList.contains('best'),
                 width: r.width, height: r.height, name: row.getAttribute('aria-label')};
     })""")
 
@@ -278,7 +279,8 @@ def hand_throws(tab, url, checks):
     ]
     for name, hand, seat, worked in cases:
         checks.case = name
-        tab.evaluate(f"(s => {{ s.value = {json.dumps(seat)}; s.dispatchEvent(new Event('change')); }})"
+        tab.evaluate(f"(s => {{ s.value = {json.dumps(seat)}; "
+                     "s.dispatchEvent(new Event('change')); })"
                      "(document.getElementById('SeatWind'))")
         tab.tap("#ClearHand")
         tab.type("#HandText", hand)
@@ -300,7 +302,8 @@ def hand_throws(tab, url, checks):
                           f"= {throw['accepted']}", best_value(throw.get("waits"))),
                          f"the throw of {throw['tile']}")
             checks.true(row["width"] >= 44 and row["height"] >= 44,
-                        f"the throw of {throw['tile']} at least 44 x 44: {row['width']} x {row['height']}")
+                        f"the throw of {throw['tile']} at least 44 x 44: "
+                        f"{row['width']} x {row['height']}")
             checks.true(row["name"].startswith(f"{'Best throw, ' if row['best'] else 'Throw '}"
                                                f"{names[throw['tile']]}: {away}, accepting ")
                         and row["name"].endswith(".") and "%" not in row["name"],
@@ -308,18 +311,23 @@ def hand_throws(tab, url, checks):
         complete = "four sets and a pair already" in tab.text("#HandResult")
         checks.equal(complete, expected["complete"], "said to be complete")
 
-    checks.case = "the sentence of a waiting throw"
-    tab.tap("#ClearHand")
-    tab.type("#HandText", "[123m] [456p] 789s 22z 55z 1z")
-    checks.equal(throws_shown(tab)[0]["name"],
-                 "Best throw, East wind: waiting, accepting South wind (2 left), White dragon "
-                 "(2 left); 4 tiles left in all; the best wait, White dragon, is worth 288 on a "
-                 "discard.", "read as one sentence")
+    # Seated South, South wind is worth as much as White dragon: the first is named.
+    for seat, wait, value in (("E", "White dragon", 288), ("S", "South wind", 208)):
+        checks.case = f"the sentence of a waiting throw, seated {seat}"
+        tab.evaluate(f"(s => {{ s.value = '{seat}'; s.dispatchEvent(new Event('change')); }})"
+                     "(document.getElementById('SeatWind'))")
+        tab.tap("#ClearHand")
+        tab.type("#HandText", "[123m] [456p] 789s 22z 55z 1z")
+        checks.equal(throws_shown(tab)[0]["name"],
+                     "Best throw, East wind: waiting, accepting South wind (2 left), White dragon "
+                     f"(2 left); 4 tiles left in all; the best wait, {wait}, is worth {value} on "
+                     "a discard.", "read as one sentence")
 
     checks.case = "a tap throws the tile"
     tab.tap("#Throw_1z")
     checks.equal(hand_text(tab), "789s2255z [123m] [456p]", "the 13 tiles left")
-    checks.equal(tab.evaluate("[...document.querySelectorAll('#Waits .tile')].map(t => t.id.slice(5))"),
+    checks.equal(tab.evaluate("[...document.querySelectorAll('#Waits .tile')]"
+                              ".map(t => t.id.slice(5))"),
                  ["2z", "5z"], "their waits, as for any hand")
     checks.equal(tab.evaluate("document.getElementById('Throws')"), None, "no throws for 13 tiles")
 
