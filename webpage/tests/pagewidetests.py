@@ -266,6 +266,10 @@ def languages(tab, url, checks):
         messages_while(tab, lambda: tab.tap("#Form3_Check6"))
         messages_while(tab, lambda: tab.tap("#Form3_Command2"))
         screen(tab, "Hand")
+        # What to throw: a complete hand, throws waiting, one and two tiles away.
+        for hand in ("[111z] 5555p 46p 123m 77z", "123m 456p 789s 22z 5z 1z 9m"):
+            tab.tap("#ClearHand")
+            tab.type("#HandText", hand)
         tab.type("#HandText", "x")
         missing = tab.evaluate("(async () => [...(await import('./i18n.js')).untranslated])()")
         checks.equal(missing, [], "texts left in English")
