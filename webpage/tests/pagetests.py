@@ -23,6 +23,7 @@ from pagecheck import GROUPS, Checks  # noqa: E402
 import sheettests  # noqa: E402,F401,I001
 import fanstests  # noqa: E402,F401
 import handtests  # noqa: E402,F401
+import throwstests  # noqa: E402,F401
 import practicetests  # noqa: E402,F401
 import pagewidetests  # noqa: E402,F401
 
