@@ -1,8 +1,8 @@
 // The Hand screen: a hand entered from tiles, tapped or typed, scored as it is built, as the
 // hand window does (its names: HandText, Palette_5p, ModeTile to ModeWinning, SeatWind,
 // RoundWind, SelfDrawn and the other conditions, ClearHand, HandTiles, HandResult, Waits,
-// Wait_5p, WaitValue_5p; for 14 tiles without a winning tile, the throws Throw_5p). Every edit, reading, result and sentence is the engine's; this shows
-// them and collects taps.
+// Wait_5p, WaitValue_5p; for 14 tiles without a winning tile, the throws Throw_5p). Every
+// edit, reading, result and sentence is the engine's; this shows them and collects taps.
 
 import { showMessage } from "./dialog.js";
 import { phraseLines, phraseText, tr } from "./i18n.js";
