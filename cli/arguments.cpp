@@ -85,12 +85,13 @@ Arguments readArguments(const QStringList& arguments)
     const QCommandLineOption noFaTable(QStringLiteral("no-fa-table"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption waits(QStringLiteral("waits"));
+    const QCommandLineOption discards(QStringLiteral("discards"));
     const QCommandLineOption deal(QStringLiteral("deal"));
     const QCommandLineOption level(QStringLiteral("level"), QString(), QStringLiteral("level"));
     const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("number"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({seat, round, limit, selfDrawn, lastTile, supplement, robbingKong, noFaTable,
-                       json, waits, deal, level, seed, help});
+                       json, waits, discards, deal, level, seed, help});
 
     if (!parser.parse(QStringList{programName} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -112,7 +113,9 @@ Arguments readArguments(const QStringList& arguments)
         return read;
     report::Request& request = read.request;
     request.json = parser.isSet(json);
-    request.task = parser.isSet(waits) ? report::Task::Waits : report::Task::Score;
+    request.task = parser.isSet(waits)      ? report::Task::Waits
+                   : parser.isSet(discards) ? report::Task::Discards
+                                            : report::Task::Score;
 
     for (const QCommandLineOption* option : {&seat, &round, &limit, &level, &seed}) {
         if (parser.values(*option).size() > 1)
@@ -142,7 +145,11 @@ Arguments readArguments(const QStringList& arguments)
                 QString::fromLatin1(report::limitRefusal).arg(echoed(parser.value(limit))));
         conditions.tablelimit = static_cast<std::int32_t>(*value);
     }
-    // With --waits a win is shown both ways, so --self-drawn changes nothing there.
+    if (parser.isSet(waits) && parser.isSet(discards))
+        return refused(QStringLiteral("the options --waits and --discards cannot be given "
+                                      "together: --discards shows the waits of each waiting "
+                                      "throw"));
+    // With --waits and --discards a win is shown both ways, so --self-drawn changes nothing there.
     conditions.selfDrawn = parser.isSet(selfDrawn);
     conditions.lastTile = parser.isSet(lastTile);
     conditions.supplement = parser.isSet(supplement);
@@ -166,8 +173,8 @@ Arguments readArguments(const QStringList& arguments)
 
     request.task = report::Task::Deal;
     // The deal draws the hand and its conditions; only the table limit is the caller's.
-    for (const QCommandLineOption* option :
-         {&seat, &round, &selfDrawn, &lastTile, &supplement, &robbingKong, &noFaTable, &waits}) {
+    for (const QCommandLineOption* option : {&seat, &round, &selfDrawn, &lastTile, &supplement,
+                                             &robbingKong, &noFaTable, &waits, &discards}) {
         if (parser.isSet(*option))
             return refused(QStringLiteral("the option --%1 cannot be given with --deal, "
                                           "which draws the conditions with the hand")

@@ -58,6 +58,18 @@ std::string answerText(const Request& request, std::string& error)
         return request.json ? detail::waitsJson(result).compact() + '\n'
                             : detail::waitsText(result);
     }
+    case Task::Discards: {
+        hand::ParsedHand parsed = hand::parseHand(request.hand, hand::WinningTile::Optional);
+        hand::DiscardsResult result;
+        result.error = std::move(parsed.error);
+        if (result.error.empty())
+            result = hand::findDiscards(parsed.hand, request.conditions);
+        error = english(result.error);
+        if (!error.empty())
+            return {};
+        return request.json ? detail::discardsJson(parsed.hand, result).compact() + '\n'
+                            : detail::discardsText(parsed.hand, result);
+    }
     case Task::Score:
         break;
     }

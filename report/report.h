@@ -8,17 +8,17 @@
 #include "handengine.h"
 #include "tablelimit.h"
 
-// Everything zorvan-hand prints for a request, as plain C++: the scored hand, the waits and
-// the deal, in text for people or as one JSON line for programs. The command line reads its
-// arguments into a Request and prints the Answer; any other front end that calls answer()
+// Everything zorvan-hand prints for a request, as plain C++: the scored hand, the waits, what
+// to throw and the deal, in text for people or as one JSON line for programs. The command line
+// reads its arguments into a Request and prints the Answer; any other front end that calls answer()
 // prints the same bytes for the same request.
 namespace report {
 
-enum class Task { Score, Waits, Deal };
+enum class Task { Score, Waits, Deal, Discards };
 
 struct Request {
     Task task = Task::Score;
-    std::string hand;            // the notation (Score, Waits)
+    std::string hand;            // the notation (Score, Waits, Discards)
     hand::Conditions conditions; // Deal reads only the table limit
     hand::DealLevel level = hand::DealLevel::Everything;
     std::uint64_t seed = 0; // Deal: the caller picks one (hand::clockSeed) when none is given

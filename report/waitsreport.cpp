@@ -22,16 +22,6 @@ json::Value worthJson(const hand::Worth& worth)
         .set("overflow", worth.overflow);
 }
 
-std::string worthText(const hand::Worth& worth)
-{
-    const std::string fans =
-        "fans " + std::to_string(worth.fans) + (worth.maximum ? " (maximum)" : "");
-    if (worth.overflow)
-        return "count overflows, " + fans;
-    return "count " + std::to_string(worth.count) + ", value " + std::to_string(worth.value) +
-           ", " + fans;
-}
-
 // Best first: the higher value on a discard, then self-picked, then the counts the same way;
 // an overflowing count beats every other. Equal wins keep the tile order.
 std::vector<hand::Wait> bestFirst(std::vector<hand::Wait> waits)
@@ -49,6 +39,16 @@ std::vector<hand::Wait> bestFirst(std::vector<hand::Wait> waits)
 }
 
 } // namespace
+
+std::string worthText(const hand::Worth& worth)
+{
+    const std::string fans =
+        "fans " + std::to_string(worth.fans) + (worth.maximum ? " (maximum)" : "");
+    if (worth.overflow)
+        return "count overflows, " + fans;
+    return "count " + std::to_string(worth.count) + ", value " + std::to_string(worth.value) +
+           ", " + fans;
+}
 
 std::string waitsText(const hand::WaitsResult& result)
 {
@@ -76,15 +76,19 @@ std::string waitsText(const hand::WaitsResult& result)
     return text;
 }
 
+json::Value waitJson(const hand::Wait& wait)
+{
+    return json::Value::object()
+        .set("tile", hand::faceText(wait.face))
+        .set("discard", worthJson(wait.discard))
+        .set("selfDrawn", worthJson(wait.selfDrawn));
+}
+
 json::Value waitsJson(const hand::WaitsResult& result)
 {
     json::Value waits = json::Value::array();
-    for (const hand::Wait& wait : result.waits) {
-        waits.append(json::Value::object()
-                         .set("tile", hand::faceText(wait.face))
-                         .set("discard", worthJson(wait.discard))
-                         .set("selfDrawn", worthJson(wait.selfDrawn)));
-    }
+    for (const hand::Wait& wait : result.waits)
+        waits.append(waitJson(wait));
     return json::Value::object().set("ready", result.ready()).set("waits", std::move(waits));
 }
 

@@ -38,6 +38,14 @@ HONOURS = "111z 555z 666z 22z 77z 1f 2f 3f 4f 1y 2y 3y 4y +7z"
 HONOUR_WAITS = "111z 555z 666z 22z 77z 1f 2f 3f 4f 1y 2y 3y 4y"
 TWO_WAITS = "[123m] [456p] [789s] 22z 55z"
 NOT_READY = "[123m] [456p] [789s] 1z 3z 5z 7z"
+# Hands to throw from: the best throw waiting, one and two tiles away; complete already; the
+# last copy of a wait held; honours whose waits overflow.
+WAITING_THROW = "[123m] [456p] 789s 22z 55z 1z"
+ONE_AWAY = "123m 456p 789s 22z 5z 1z 9m"
+TWO_AWAY = "123m 456p 789s 25z 1z 9m 9p"
+COMPLETE = "123m 456p 789s 234s 55z"
+LAST_COPY = "[111z] 5555p 46p 123m 77z"
+HONOUR_THROWS = "111z 555z 666z 22z 77z 3z 1f 2f 3f 4f 1y 2y 3y 4y"
 
 
 def run(arguments):
@@ -116,6 +124,13 @@ def refusals():
         ["--j", DECLARED], ["--js0n", DECLARED], ["-", DECLARED], ["---json", DECLARED],
         ["--seat", "", DECLARED], ["--seat=", DECLARED], ["-seat", "north", DECLARED],
         ["--seat", "SOUTH", "--round", "w", DECLARED], ["-jsonx", DECLARED], ["-h", "-x"],
+        ["--discards", DECLARED], ["--discards", "123m 456p 789s 234s 5z"],
+        ["--discards", "123m 456p 789s 2s"], ["--discards", "123m 456p 789s 234s 55z 5z"],
+        ["--discards", "123m 456p 789s 234s 55z 5z 6z"], ["--discards", "11111m 456p 789s 234s"],
+        ["--discards", "[1235m] 789s 234s 456p 55z"], ["--discards", "1m 1m 1f 1f"],
+        ["--discards", "--waits", TWO_WAITS], ["--waits", "--discards", COMPLETE],
+        ["--deal", "--discards"], ["--discards"], ["--discards", "--seat", "X", COMPLETE],
+        ["--discards", "--limit", "0", COMPLETE],
     ]
     entries = []
     for row in rows:
@@ -144,6 +159,10 @@ def outputs():
         ["--waits", "--limit", "65536", "--last-tile", HONOUR_WAITS],
         ["--waits", "1112345678999m"], ["--waits", NOT_READY], ["--waits", "1z"],
         ["--waits", "1112345678999m 1f 2f 3f 4f 1y"], ["--waits", "[1111m] 2223334445m"],
+        ["--discards", WAITING_THROW], ["--discards", "--seat", "S", "--limit", "100", WAITING_THROW],
+        ["--discards", ONE_AWAY], ["--discards", TWO_AWAY], ["--discards", COMPLETE],
+        ["--discards", LAST_COPY], ["--discards", "--limit", "65536", "--last-tile", HONOUR_THROWS],
+        ["--discards", "(1111m) 23m 22p 567p 999s 7z"],
         ["--help"],
         ["--deal", "--seed", "0"], ["--deal", "--level", "1", "--seed", "0"],
         ["--deal", "--level", "2", "--seed", "42"], ["--deal", "--seed", "77", "--limit", "100"],
@@ -196,6 +215,8 @@ def one_tile_off(hand, chance):
 def sweep(seeds):
     """Deals of every level and what they give: digested, for they are many."""
     chance = random.Random(20261209)
+    # Apart, so that the hands drawn above stay what they were.
+    throws = random.Random(20261210)
     limits = [None, "100", "1", "65536", "30", "500"]
     entries = []
     for level in ("1", "2", "3"):
@@ -216,6 +237,11 @@ def sweep(seeds):
             off = one_tile_off(waiting, chance)
             entries += digested([*options, "--waits", off])
             entries += digested(["--json", "--waits", off])
+            # The dealt hand with its winning tile drawn is complete; one tile off it is not.
+            drawn = hand.replace("+", "")
+            entries += digested([*options, "--discards", drawn])
+            entries += digested(["--json", *options, "--discards", drawn])
+            entries += digested(["--json", "--discards", one_tile_off(drawn, throws)])
             bad = garbled(hand, chance)
             entries += digested([*options, bad])
             entries += digested(["--json", *options, bad])

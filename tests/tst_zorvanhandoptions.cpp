@@ -88,6 +88,20 @@ void TestZorvanHandOptions::badInput_data()
     QTest::newRow("waits on 14 tiles")
         << QStringList{"--waits", "123m 456p 789s 234s 55z"}
         << "1 tile too many: a waiting hand is 13 tiles, a kong counted as 3";
+    QTest::newRow("discards with a winning tile")
+        << QStringList{"--discards", declaredHand}
+        << "a hand to throw from has no winning tile: leave out +5z";
+    QTest::newRow("discards on 13 tiles")
+        << QStringList{"--discards", "123m 456p 789s 234s 5z"}
+        << "1 tile more: a hand to throw from is 14 tiles, a kong counted as 3";
+    QTest::newRow("discards beside waits")
+        << QStringList{"--discards", "--waits", "123m 456p 789s 234s 55z"}
+        << "the options --waits and --discards cannot be given together: --discards shows the "
+           "waits of each waiting throw";
+    QTest::newRow("discards with --deal")
+        << QStringList{"--deal", "--discards"}
+        << "the option --discards cannot be given with --deal, which draws the conditions with "
+           "the hand";
     const QString level = QStringLiteral("the level must be 1, 2 or 3, not \"%1\"");
     QTest::newRow("level 0") << QStringList{"--deal", "--level", "0"} << level.arg("0");
     QTest::newRow("level 4") << QStringList{"--deal", "--level=4"} << level.arg("4");
@@ -154,6 +168,7 @@ void TestZorvanHandOptions::help()
                                "--no-fa-table",
                                "--json",
                                "--waits",
+                               "--discards",
                                "--deal",
                                "--level",
                                "--seed",

@@ -1305,6 +1305,62 @@ Alle Fans werden zusammengezählt!!!
         <source>The calculator could not be loaded: %1</source>
         <translation>Der Rechner konnte nicht geladen werden: %1</translation>
     </message>
+    <message>
+        <source>What to throw</source>
+        <translation>Was abwerfen</translation>
+    </message>
+    <message>
+        <source>Tap the tile to throw, the best first: how far each leaves the hand from waiting, the tiles that bring it nearer with the copies of them left, and a waiting hand&apos;s best value on a discard.</source>
+        <translation>Tippe den Stein an, den du abwirfst, der beste zuerst: wie weit jeder Abwurf die Hand vom Warten lässt, die Steine, die sie näher bringen, mit den noch übrigen Exemplaren, und der höchste Wert einer wartenden Hand auf einen Abwurf.</translation>
+    </message>
+    <message>
+        <source>The 14 tiles are four sets and a pair already: enter the tile drawn last as the winning tile to score them.</source>
+        <translation>Die 14 Steine sind schon vier Sätze und ein Paar, du kannst Mah-Jongg machen: gib den zuletzt gezogenen Stein als Gewinnstein ein, um sie zu zählen.</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>1 tile away</source>
+        <translation>1 Stein vom Warten</translation>
+    </message>
+    <message>
+        <source>%1 tiles away</source>
+        <translation>%1 Steine vom Warten</translation>
+    </message>
+    <message>
+        <source>%1 (%2 left)</source>
+        <translation>%1 (noch %2)</translation>
+    </message>
+    <message>
+        <source>no tile</source>
+        <translation>keinen Stein</translation>
+    </message>
+    <message>
+        <source>1 tile left in all</source>
+        <translation>noch 1 Stein insgesamt</translation>
+    </message>
+    <message>
+        <source>%1 tiles left in all</source>
+        <translation>noch %1 Steine insgesamt</translation>
+    </message>
+    <message>
+        <source>Throw %1: %2, accepting %3; %4.</source>
+        <translation>%1 abwerfen: %2, nimmt %3; %4.</translation>
+    </message>
+    <message>
+        <source>Best throw, %1: %2, accepting %3; %4.</source>
+        <translation>Bester Abwurf, %1: %2, nimmt %3; %4.</translation>
+    </message>
+    <message>
+        <source>Throw %1: %2, accepting %3; %4; the best wait, %5, is worth %6 on a discard.</source>
+        <translation>%1 abwerfen: %2, nimmt %3; %4; der beste Wartestein, %5, ist %6 wert auf einen Abwurf.</translation>
+    </message>
+    <message>
+        <source>Best throw, %1: %2, accepting %3; %4; the best wait, %5, is worth %6 on a discard.</source>
+        <translation>Bester Abwurf, %1: %2, nimmt %3; %4; der beste Wartestein, %5, ist %6 wert auf einen Abwurf.</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindow</name>

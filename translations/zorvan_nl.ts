@@ -1305,6 +1305,62 @@ Alle fans worden bij elkaar opgeteld!!!
         <source>The calculator could not be loaded: %1</source>
         <translation>De calculator kon niet worden geladen: %1</translation>
     </message>
+    <message>
+        <source>What to throw</source>
+        <translation>Welke steen afleggen</translation>
+    </message>
+    <message>
+        <source>Tap the tile to throw, the best first: how far each leaves the hand from waiting, the tiles that bring it nearer with the copies of them left, and a waiting hand&apos;s best value on a discard.</source>
+        <translation>Tik op de steen die je aflegt, de beste eerst: hoe ver elke afgelegde steen de hand van wachten houdt, de stenen die hem dichterbij brengen met hoeveel er daarvan nog over zijn, en de hoogste waarde van een wachtende hand op een afgelegde steen.</translation>
+    </message>
+    <message>
+        <source>The 14 tiles are four sets and a pair already: enter the tile drawn last as the winning tile to score them.</source>
+        <translation>De 14 stenen zijn al vier sets en een paar: voer de laatst gepakte steen in als winnende steen om ze te tellen.</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wachten</translation>
+    </message>
+    <message>
+        <source>1 tile away</source>
+        <translation>1 steen van wachten</translation>
+    </message>
+    <message>
+        <source>%1 tiles away</source>
+        <translation>%1 stenen van wachten</translation>
+    </message>
+    <message>
+        <source>%1 (%2 left)</source>
+        <translation>%1 (nog %2)</translation>
+    </message>
+    <message>
+        <source>no tile</source>
+        <translation>geen steen</translation>
+    </message>
+    <message>
+        <source>1 tile left in all</source>
+        <translation>nog 1 steen in totaal</translation>
+    </message>
+    <message>
+        <source>%1 tiles left in all</source>
+        <translation>nog %1 stenen in totaal</translation>
+    </message>
+    <message>
+        <source>Throw %1: %2, accepting %3; %4.</source>
+        <translation>Leg %1 af: %2, neemt %3; %4.</translation>
+    </message>
+    <message>
+        <source>Best throw, %1: %2, accepting %3; %4.</source>
+        <translation>Beste afgelegde steen, %1: %2, neemt %3; %4.</translation>
+    </message>
+    <message>
+        <source>Throw %1: %2, accepting %3; %4; the best wait, %5, is worth %6 on a discard.</source>
+        <translation>Leg %1 af: %2, neemt %3; %4; de beste wachtsteen, %5, is %6 waard op een afgelegde steen.</translation>
+    </message>
+    <message>
+        <source>Best throw, %1: %2, accepting %3; %4; the best wait, %5, is worth %6 on a discard.</source>
+        <translation>Beste afgelegde steen, %1: %2, neemt %3; %4; de beste wachtsteen, %5, is %6 waard op een afgelegde steen.</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindow</name>

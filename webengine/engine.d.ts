@@ -239,6 +239,21 @@ export interface WaitsReport {
   ready: boolean;
   waits: { tile: string; discard: Worth; selfDrawn: Worth }[];
 }
+// What to throw from 14 tiles, best first (`zorvan-hand --discards --json`): each throw with the
+// exchanges it leaves the hand from waiting (`away`, 0 for waiting), the faces that bring it
+// nearer with the copies of each left (in tile order) and their total; a waiting throw's waits
+// as WaitsReport gives them for the 13 tiles left.
+export interface DiscardsReport {
+  hand: string;
+  complete: boolean; // the 14 tiles are four sets and a pair already
+  discards: {
+    tile: string;
+    away: number;
+    accepted: number;
+    accepts: { tile: string; left: number }[];
+    waits?: WaitsReport["waits"]; // only where away is 0
+  }[];
+}
 export interface DealReport extends HandReport {
   seed: number;
   level: 1 | 2 | 3;
@@ -254,13 +269,15 @@ export interface DealReport extends HandReport {
 export interface Engine {
   // What `zorvan-hand --json` prints for the same request, byte for byte (a line feed at the
   // end), and parsed: a hand scored (with its +tile), a waiting hand's waits (13 tiles, no
-  // +tile), a deal (`zorvan-hand --deal --level L --seed N [--limit M] --json`). A value that
+  // +tile), what to throw (14 tiles, no +tile; `zorvan-hand --discards --json`), a deal (`zorvan-hand --deal --level L --seed N [--limit M] --json`). A value that
   // is not one (a seat of "X", a limit of 0, a level of 4, a seed of 1.5) is refused with the
   // program's own sentence.
   scoreJson(hand: string, c?: Conditions): string;
   score(hand: string, c?: Conditions): HandReport | Refusal;
   waitsJson(hand: string, c?: Conditions): string;
   waits(hand: string, c?: Conditions): WaitsReport | Refusal;
+  discardsJson(hand: string, c?: Conditions): string;
+  discards(hand: string, c?: Conditions): DiscardsReport | Refusal;
   dealJson(level: 1 | 2 | 3, seed: number, limit?: number): string;
   deal(level: 1 | 2 | 3, seed: number, limit?: number): DealReport | Refusal;
 

@@ -26,8 +26,8 @@ std::string clearSheet(std::string_view boxes, std::int32_t flowers, std::int32_
 std::string sheetHint(int button);
 // How a fill reaches the sheet `to` from `from` through the window's own controls:
 // {"untick", "flowerClicks", "tick"}.
-std::string sheetFill(std::string_view fromBoxes, std::int32_t fromFlowers, std::string_view toBoxes,
-                      std::int32_t toFlowers);
+std::string sheetFill(std::string_view fromBoxes, std::int32_t fromFlowers,
+                      std::string_view toBoxes, std::int32_t toFlowers);
 
 // The fan counter.
 std::string fanTileClick(std::string_view selected, int tile);
@@ -68,10 +68,12 @@ struct ReadConditions {
 ReadConditions readConditions(const PageConditions& page);
 
 // What zorvan-hand --json prints for the same request, byte for byte: a hand scored, a waiting
-// hand's waits, a deal (its level, seed and table limit as text, as typed; no limit, none
-// given). A value that is not one gets the sentence the command line gives it.
+// hand's waits, what to throw from 14 tiles (--discards), a deal (its level, seed and table limit
+// as text, as typed; no limit, none given). A value that is not one gets the sentence the command
+// line gives it.
 std::string scoreJson(std::string_view hand, const PageConditions& conditions);
 std::string waitsJson(std::string_view hand, const PageConditions& conditions);
+std::string discardsJson(std::string_view hand, const PageConditions& conditions);
 std::string dealJson(std::string_view level, std::string_view seed,
                      std::optional<std::string_view> limit);
 

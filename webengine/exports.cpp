@@ -49,6 +49,13 @@ EMSCRIPTEN_KEEPALIVE const char* zorvan_waits_json(const char* hand, const char*
     return give(webengine::waitsJson(hand, conditions(seat, round, limit, switches)));
 }
 
+EMSCRIPTEN_KEEPALIVE const char* zorvan_discards_json(const char* hand, const char* seat,
+                                                      const char* round, const char* limit,
+                                                      int switches)
+{
+    return give(webengine::discardsJson(hand, conditions(seat, round, limit, switches)));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* zorvan_deal_json(const char* level, const char* seed,
                                                   const char* limit)
 {

@@ -44,6 +44,7 @@ export async function loadEngine() {
 
   const scoreJson = text("zorvan_score_json", "string", ...conditionTypes);
   const waitsJson = text("zorvan_waits_json", "string", ...conditionTypes);
+  const discardsJson = text("zorvan_discards_json", "string", ...conditionTypes);
   const dealJson = text("zorvan_deal_json", "string", "string", "string");
   const sheet = json("zorvan_sheet", "string", "number", "number");
   const tableLimitTyped = json("zorvan_table_limit_typed", "string");
@@ -79,6 +80,8 @@ export async function loadEngine() {
     score: (hand, c) => JSON.parse(scoreJson(String(hand), ...conditionArgs(c))),
     waitsJson: (hand, c) => waitsJson(String(hand), ...conditionArgs(c)),
     waits: (hand, c) => JSON.parse(waitsJson(String(hand), ...conditionArgs(c))),
+    discardsJson: (hand, c) => discardsJson(String(hand), ...conditionArgs(c)),
+    discards: (hand, c) => JSON.parse(discardsJson(String(hand), ...conditionArgs(c))),
     dealJson: deal,
     deal: (level, seed, limit) => JSON.parse(deal(level, seed, limit)),
     sheet: (s) => sheet(numbers(s.boxes), s.flowers | 0, s.tablelimit | 0),

@@ -60,6 +60,11 @@ std::string waitsJson(std::string_view hand, const PageConditions& conditions)
     return handAnswer(report::Task::Waits, hand, conditions);
 }
 
+std::string discardsJson(std::string_view hand, const PageConditions& conditions)
+{
+    return handAnswer(report::Task::Discards, hand, conditions);
+}
+
 std::string dealJson(std::string_view level, std::string_view seed,
                      std::optional<std::string_view> limit)
 {

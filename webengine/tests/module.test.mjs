@@ -1,6 +1,6 @@
 // The module as a page loads it, run in node: each call reaches its C++ with its arguments in
 // their places and answers objects, and the engine's exceptions (an overflow of the count)
-// work in WebAssembly. The rules themselves are tested natively (tests/tst_webengine.cpp).
+// work in WebAssembly. The rules themselves are tested natively (tests/tst_web*calls.cpp).
 // Usage: node module.test.mjs <folder of engine.js>
 
 import assert from "node:assert/strict";
@@ -158,6 +158,15 @@ test("zorvan-hand's answers, as text and parsed", () => {
   assert.equal(engine.score(hand, { seat: "S" }).value, 96);
   assert.ok(engine.scoreJson(hand).endsWith("}\n"));
   assert.deepEqual(engine.waits("123m 456p 789s 234s 5z").waits.map((w) => w.tile), ["5z"]);
+  // The conditions reach the throws' waits: seated South, 2z is worth as much as 5z.
+  const throws = "[123m] [456p] 789s 22z 55z 1z";
+  const best = (c) => engine.discards(throws, c).discards[0];
+  assert.deepEqual([best().tile, best().away, best().waits.map((w) => w.discard.value)],
+                   ["1z", 0, [156, 288]]);
+  assert.deepEqual(best({ seat: "S" }).waits.map((w) => w.discard.value), [208, 208]);
+  assert.ok(engine.discardsJson(throws).endsWith("}\n"));
+  assert.deepEqual(engine.discards(throws + " +2z"),
+                   { error: "a hand to throw from has no winning tile: leave out +2z" });
   assert.equal(engine.deal(2, 42, 300).limit, 300);
   assert.equal(engine.deal(2, 42).limit, 500);
   assert.deepEqual(engine.deal(4, 42), { error: 'the level must be 1, 2 or 3, not "4"' });

@@ -1,6 +1,7 @@
 // The module and zorvan-hand answer the same requests with the same bytes: dealt hands of every
-// level over many seeds, each scored again and waited on without its winning tile, edge hands,
-// and values that are not ones (the same sentence, never a crash or a hang).
+// level over many seeds, each scored again, waited on without its winning tile and thrown from
+// with it drawn, edge hands, and values that are not ones (the same sentence, never a crash or
+// a hang).
 // Usage: node samebytes.test.mjs <folder of engine.js> <zorvan-hand> [seeds per level]
 
 import assert from "node:assert/strict";
@@ -59,6 +60,25 @@ async function sameWaits(hand, c) {
                `waits ${JSON.stringify(hand)} ${JSON.stringify(c)}`);
 }
 
+async function sameDiscards(hand, c) {
+  assert.equal(engine.discardsJson(hand, c),
+               await zorvanHand(["--discards", "--json", ...options(c), "--", hand]),
+               `discards ${JSON.stringify(hand)} ${JSON.stringify(c)}`);
+}
+
+// The hand with one tile of its concealed part (before any bracket) one rank higher, or lower
+// at 9: a hand to throw from that is seldom complete.
+function oneTileOff(hand, n) {
+  const concealed = hand.split(" ").findIndex((group) => /^\d+[mps]$/.test(group));
+  if (concealed < 0) return hand;
+  const groups = hand.split(" ");
+  const digits = groups[concealed];
+  const at = n % (digits.length - 1);
+  const rank = Number(digits[at]);
+  groups[concealed] = digits.slice(0, at) + (rank === 9 ? 8 : rank + 1) + digits.slice(at + 1);
+  return groups.join(" ");
+}
+
 async function sameDeal(level, seed, limit) {
   const args = ["--deal", "--level", String(level), "--seed", String(seed), "--json"];
   if (limit !== undefined) args.push("--limit", String(limit));
@@ -90,6 +110,9 @@ test("dealt hands of every level, scored again and waited on", async () => {
                   robbing: dealt.robbingKong, nofa: dealt.noFaTable };
       await sameScore(dealt.hand, c);
       await sameWaits(dealt.hand.replace(/ \+\S+$/, ""), c);
+      const drawn = dealt.hand.replace(" +", " ");
+      await sameDiscards(drawn, c);
+      await sameDiscards(oneTileOff(drawn, n), c);
     })()));
   }
   await Promise.all(checks);
@@ -112,6 +135,8 @@ test("edge hands and hands that cannot be read", async () => {
   hands.forEach((hand, n) => {
     checks.push(sameScore(hand, conditions[n % conditions.length]));
     checks.push(sameWaits(hand.replace(/ \+\S+$/, ""), conditions[(n + 1) % conditions.length]));
+    checks.push(sameDiscards(hand.replace(" +", " "), conditions[(n + 2) % conditions.length]));
+    checks.push(sameDiscards(hand, conditions[(n + 3) % conditions.length]));
   });
   await Promise.all(checks);
 });
@@ -124,7 +149,8 @@ test("values that are not ones: the command line's sentence", async () => {
     { limit: 65537 }, { limit: -5 }, { limit: 1.5 }, { limit: "abc" }, { limit: "0300" },
     { limit: "+300" }, { limit: " 300" }, { seat: "X", limit: 0 }, { limit: 0, round: "Y" },
   ];
-  await Promise.all(conditions.flatMap((c) => [sameScore(hand, c), sameWaits(hand, c)]));
+  await Promise.all(conditions.flatMap((c) => [sameScore(hand, c), sameWaits(hand, c),
+                                               sameDiscards(hand.replace(" +", " "), c)]));
   const deals = [
     [0, 1, undefined], [4, 1, undefined], ["x", 1, undefined], [1, -1, undefined],
     [1, 1.5, undefined], [2, 2 ** 53, undefined], [2, "", undefined], [3, "0042", undefined],

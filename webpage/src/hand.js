@@ -1,11 +1,12 @@
 // The Hand screen: a hand entered from tiles, tapped or typed, scored as it is built, as the
 // hand window does (its names: HandText, Palette_5p, ModeTile to ModeWinning, SeatWind,
 // RoundWind, SelfDrawn and the other conditions, ClearHand, HandTiles, HandResult, Waits,
-// Wait_5p, WaitValue_5p). Every edit, reading, result and sentence is the engine's; this shows
-// them and collects taps.
+// Wait_5p, WaitValue_5p; for 14 tiles without a winning tile, the throws Throw_5p). Every
+// edit, reading, result and sentence is the engine's; this shows them and collects taps.
 
 import { showMessage } from "./dialog.js";
 import { phraseLines, phraseText, tr } from "./i18n.js";
+import { faceTable, handAfterThrow, throwsView } from "./throws.js";
 import { paletteGroups, showPictures, tileButton } from "./tiles.js";
 
 const winds = [["E", "East"], ["S", "South"], ["W", "West"], ["N", "North"]];
@@ -23,6 +24,8 @@ export class HandScreen {
         // The hand the pictures show: the last text that read, or what the taps built.
         this.hand = "";
         this.view = null;
+        // What to throw, where the hand is 14 tiles without a winning tile; else null.
+        this.throws = null;
         this.text = this.element("HandText");
         this.build();
     }
@@ -152,6 +155,13 @@ export class HandScreen {
             this.rewrite(edit.hand);
     }
 
+    // A tap on a throw: the 13 tiles left, their waits as for any hand.
+    Throw_Click(face) {
+        const kept = handAfterThrow(this.engine, this.hand, face);
+        if (kept !== null)
+            this.rewrite(kept);
+    }
+
     Wait_Click(face) {
         const edit = this.engine.editHand(this.hand, { mode: "winning", tile: face });
         if (!edit.error)
@@ -198,6 +208,10 @@ export class HandScreen {
             // sentence why, in place of a result.
             this.view = { state: "refused", lines: [{ plain: error.message }] };
         }
+        // 14 tiles without a winning tile are no error: they are a hand to throw from.
+        const throws = this.view.state === "refused"
+            ? this.engine.discards(this.text.value, conditions) : null;
+        this.throws = throws && !throws.error ? throws : null;
         this.showHand(this.view.state === "refused" ? {} : conditions);
         this.showResult();
         this.showWaits();
@@ -218,6 +232,15 @@ export class HandScreen {
         const working = this.element("HandWorking");
         const finished = view.state === "finished";
         working.hidden = !finished;
+        // A list of throws is too long to keep in view over the screen: it scrolls with it.
+        this.element("HandFigures").classList.toggle("unpinned", this.throws !== null);
+        if (this.throws) {
+            result.replaceChildren(...throwsView(this.throws, faceTable(this.engine),
+                tile => this.Throw_Click(tile)));
+            reading.textContent = "";
+            this.element("HandWorkingText").textContent = "";
+            return;
+        }
         if (!finished || view.overflow) {
             result.textContent = phraseLines(finished ? view.lines.slice(1) : view.lines);
             reading.textContent = finished ? phraseText(view.lines[0]) : "";
