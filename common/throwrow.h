@@ -17,10 +17,10 @@ struct ThrowRow {
     std::string image; // the base name of its tile image
     Phrase away;       // "waiting", "1", "2"
     std::vector<Accept> accepts;
-    int accepted = 0;   // the copies left of every face accepted
-    Phrase worth;       // a waiting hand's best win on a discard; empty for the others
-    Phrase sentence;    // the whole row as a screen reader says it
-    Phrase toolTip;     // what hovering shows
-    bool best = false;  // drawn in the selected look
+    int accepted = 0;    // the copies left of every face accepted
+    Phrase worth;        // a waiting hand's best win on a discard; empty for the others
+    Phrase sentence;     // the whole row as a screen reader says it
+    Phrase toolTip;      // what hovering shows
+    bool best = false;   // drawn in the selected look
     bool chosen = false; // the player's choice, framed
 };

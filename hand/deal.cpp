@@ -17,10 +17,10 @@ namespace hand {
 namespace {
 
 using detail::Counts;
-using detail::Random;
 using detail::isDragon;
 using detail::isHonour;
 using detail::isTerminal;
+using detail::Random;
 using detail::suitOf;
 
 // A choice among weighted options; an option of weight 0 is never taken.

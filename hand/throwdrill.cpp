@@ -71,6 +71,15 @@ ThrowDeal dealThrowHand(std::uint64_t seed)
     }
 }
 
+Phrase throwSituation(const Conditions& conditions)
+{
+    return practiceText(QT_TRANSLATE_NOOP("PracticeWindow",
+                                          "Seat wind %1, prevailing wind %2, table limit %3: which "
+                                          "tile would you throw? Click it in the hand."),
+                        {windPhrase(conditions.seat), windPhrase(conditions.round),
+                         plainNumber(conditions.tablelimit)});
+}
+
 ThrowVerdict judgeThrow(const DiscardsResult& result, Face chosen)
 {
     ThrowVerdict verdict;

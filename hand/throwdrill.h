@@ -30,6 +30,10 @@ struct ThrowVerdict {
     Phrase line;        // one sentence, right or wrong, saying why
 };
 
+// The drill's situation and question in one: "Seat wind South, prevailing wind East, table
+// limit 500: which tile would you throw? Click it in the hand."
+Phrase throwSituation(const Conditions& conditions);
+
 // The verdict on throwing `chosen` from the hand whose throws are `result`.
 ThrowVerdict judgeThrow(const DiscardsResult& result, Face chosen);
 

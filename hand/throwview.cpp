@@ -26,18 +26,19 @@ Phrase helpPhrase(const Discard& discard)
 {
     const bool waiting = discard.away == 0;
     if (discard.accepts.empty())
-        return waiting ? handWindowText(QT_TRANSLATE_NOOP("HandWindow", "no tile that wins is left"))
-                       : handWindowText(QT_TRANSLATE_NOOP("HandWindow", "no tile left helps"));
+        return waiting
+                   ? handWindowText(QT_TRANSLATE_NOOP("HandWindow", "no tile that wins is left"))
+                   : handWindowText(QT_TRANSLATE_NOOP("HandWindow", "no tile left helps"));
     std::vector<Phrase> faces;
     for (const Accept& accept : discard.accepts)
         faces.push_back(handWindowText(QT_TRANSLATE_NOOP("HandWindow", "%1 (%2 left)"),
                                        {spokenFace(accept.face), plainNumber(accept.left)}));
     const char* pattern =
-        waiting ? (discard.accepted == 1 ? QT_TRANSLATE_NOOP("HandWindow", "1 tile left wins: %2")
-                                         : QT_TRANSLATE_NOOP("HandWindow", "%1 tiles left win: %2"))
-                : (discard.accepted == 1 ? QT_TRANSLATE_NOOP("HandWindow", "1 tile left helps: %2")
-                                         : QT_TRANSLATE_NOOP("HandWindow",
-                                                             "%1 tiles left help: %2"));
+        waiting
+            ? (discard.accepted == 1 ? QT_TRANSLATE_NOOP("HandWindow", "1 tile left wins: %2")
+                                     : QT_TRANSLATE_NOOP("HandWindow", "%1 tiles left win: %2"))
+            : (discard.accepted == 1 ? QT_TRANSLATE_NOOP("HandWindow", "1 tile left helps: %2")
+                                     : QT_TRANSLATE_NOOP("HandWindow", "%1 tiles left help: %2"));
     return handWindowText(pattern, {plainNumber(discard.accepted), phraseList(std::move(faces))});
 }
 
@@ -53,8 +54,9 @@ Phrase rowSentence(const Discard& discard)
                                   "HandWindow", "more than the calculator can count"))
                             : plainNumber(worth.value)});
     }
-    return handWindowText(QT_TRANSLATE_NOOP("HandWindow", "Throw %1: %2; %3"),
-                          {spokenFace(discard.face), awayPhrase(discard.away), helpPhrase(discard)});
+    return handWindowText(
+        QT_TRANSLATE_NOOP("HandWindow", "Throw %1: %2; %3"),
+        {spokenFace(discard.face), awayPhrase(discard.away), helpPhrase(discard)});
 }
 
 } // namespace

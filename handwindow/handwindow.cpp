@@ -225,13 +225,14 @@ void HandWindow::refresh()
     m_entry->showHand(finished ? &m_view.scored.reading : nullptr,
                       throwing ? std::optional<hand::Face>(m_discards.discards.front().face)
                                : std::nullopt);
-    m_result->setText(throwing ? translated(hand::throwsLine(m_discards))
-                               : translatedLines(
-                                     hand::resultLines(m_view, m_shownTableLimit.has_value())));
+    m_result->setText(
+        throwing ? translated(hand::throwsLine(m_discards))
+                 : translatedLines(hand::resultLines(m_view, m_shownTableLimit.has_value())));
     std::vector<ThrowRow> rows = hand::throwRows(m_discards);
     for (ThrowRow& row : rows)
-        row.toolTip = phrase("HandWindow", QT_TRANSLATE_NOOP("HandWindow", "%1\nA click throws it."),
-                             {row.sentence});
+        row.toolTip =
+            phrase("HandWindow", QT_TRANSLATE_NOOP("HandWindow", "%1\nA click throws it."),
+                   {row.sentence});
     m_throws->showRows(rows);
     m_waits->showWaits(m_view.state == hand::HandState::Waiting ? m_view.waits.waits
                                                                 : std::vector<hand::Wait>{});

@@ -49,8 +49,7 @@ constexpr std::array<const char*, 5> headerTips{
                       "The tiles that, drawn next, bring the hand nearer (or finish a waiting "
                       "hand), each with the copies not in your hand"),
     QT_TRANSLATE_NOOP("ThrowsTable", "The copies left of every tile that helps"),
-    QT_TRANSLATE_NOOP("ThrowsTable",
-                      "A waiting hand's highest Zorvan! Points on a discard")};
+    QT_TRANSLATE_NOOP("ThrowsTable", "A waiting hand's highest Zorvan! Points on a discard")};
 
 QString text(const std::string& plain)
 {
@@ -113,7 +112,8 @@ void ThrowsTable::showRows(const std::vector<ThrowRow>& rows)
 
 std::vector<ThrowRowWidget*> ThrowsTable::shownRows() const
 {
-    return {m_rows.begin(), m_rows.begin() + std::ptrdiff_t(std::min(m_rows.size(), m_shown.size()))};
+    return {m_rows.begin(),
+            m_rows.begin() + std::ptrdiff_t(std::min(m_rows.size(), m_shown.size()))};
 }
 
 void ThrowsTable::resizeEvent(QResizeEvent* event)
