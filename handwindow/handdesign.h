@@ -39,8 +39,13 @@ constexpr int waitPitch = 780;
 constexpr int waitValueGap = 30;
 constexpr int waitValueHeight = 540;
 
+// The throws from a hand of 14 tiles stand there too, taller: a row a throw, best first.
+constexpr int throwsTop = waitsTop;
+constexpr int throwsHeight = 2730;
+constexpr int fillTop = throwsTop + throwsHeight + 90;
+
 constexpr int clientWidth = 9000;
-constexpr int clientHeight = 7710;
+constexpr int clientHeight = fillTop + 510;
 
 constexpr QRect typedTextCaption{120, 165, 840, 255};
 constexpr QRect typedText{960, 120, 7920, 345};
@@ -53,8 +58,9 @@ constexpr QRect clearButton{7320, 3645, 1560, 345};
 constexpr QRect handArea{areaLeft, handTop, areaWidth, handHeight};
 constexpr QRect result{areaLeft, resultTop, areaWidth, resultHeight};
 constexpr QRect waits{areaLeft, waitsTop, areaWidth, waitsHeight};
-constexpr QRect fillCalculatorButton{3480, 7200, 2640, 375};
-constexpr QRect fillFanCounterButton{6240, 7200, 2640, 375};
+constexpr QRect throws{areaLeft, throwsTop, areaWidth, throwsHeight};
+constexpr QRect fillCalculatorButton{3480, fillTop, 2640, 375};
+constexpr QRect fillFanCounterButton{6240, fillTop, 2640, 375};
 
 // A wind's caption and its box, the box's top at `top`.
 constexpr QRect windCaption(int top)

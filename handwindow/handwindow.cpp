@@ -12,6 +12,8 @@
 #include "explainedlabel.h"
 #include "handdesign.h"
 #include "messages.h"
+#include "throwstable.h"
+#include "throwview.h"
 #include "tileentry.h"
 #include "tilelabel.h"
 #include "translated.h"
@@ -139,6 +141,10 @@ void HandWindow::createResult()
     connect(m_waits, &WaitsStrip::chosen, this, [this](hand::Face face, bool hadFocus) {
         runEventHandler([this, face, hadFocus] { Wait_Click(face, hadFocus); });
     });
+    m_throws = new ThrowsTable(this, throws);
+    connect(m_throws, &ThrowsTable::chosen, this, [this](const QString& tile, bool hadFocus) {
+        runEventHandler([this, tile, hadFocus] { Throw_Click(tile, hadFocus); });
+    });
 }
 
 void HandWindow::createButtons()
@@ -167,6 +173,24 @@ void HandWindow::Wait_Click(hand::Face face, bool hadFocus)
     m_entry->makeWinning(face, hadFocus);
 }
 
+void HandWindow::Throw_Click(const QString& tile, bool hadFocus)
+{
+    for (const hand::Discard& discard : m_discards.discards) {
+        if (QString::fromStdString(hand::faceText(discard.face)) != tile)
+            continue;
+        m_entry->throwTile(discard.face);
+        // The keyboard goes on to what the throw leaves: the first wait, or the text.
+        if (hadFocus) {
+            const std::vector<TileLabel*>& waits = m_waits->pictures();
+            if (!waits.empty() && waits.front()->isVisible())
+                waits.front()->setFocus(Qt::TabFocusReason);
+            else
+                m_entry->textLine()->setFocus(Qt::TabFocusReason);
+        }
+        return;
+    }
+}
+
 void HandWindow::FillCalculator_Click()
 {
     if (m_view.state == hand::HandState::Finished && m_calculatorAvailable)
@@ -186,10 +210,30 @@ void HandWindow::refresh()
     const Phrase& textError = m_entry->textError();
     m_view = textError.empty() ? hand::viewHand(m_entry->hand(), now)
                                : hand::refusedView(textError, now);
+    // 14 tiles without a winning tile are a hand to throw from, not a hand short of one.
+    m_discards = {};
+    if (textError.empty() && hand::isThrowingHand(m_entry->hand())) {
+        m_discards = hand::findDiscards(m_entry->hand(), now);
+        if (!m_discards.error.empty()) {
+            m_view = hand::refusedView(m_discards.error, now);
+            m_discards.discards.clear();
+        }
+    }
+    const bool throwing = !m_discards.discards.empty();
     const bool finished = m_view.state == hand::HandState::Finished;
     // The hand's tiles are named after the score: the winning tile says what it completed.
-    m_entry->showHand(finished ? &m_view.scored.reading : nullptr);
-    m_result->setText(translatedLines(hand::resultLines(m_view, m_shownTableLimit.has_value())));
+    m_entry->showHand(finished ? &m_view.scored.reading : nullptr,
+                      throwing ? std::optional<hand::Face>(m_discards.discards.front().face)
+                               : std::nullopt);
+    m_result->setText(
+        throwing ? translated(hand::throwsLine(m_discards))
+                 : translatedLines(hand::resultLines(m_view, m_shownTableLimit.has_value())));
+    std::vector<ThrowRow> rows = hand::throwRows(m_discards);
+    for (ThrowRow& row : rows)
+        row.toolTip =
+            phrase("HandWindow", QT_TRANSLATE_NOOP("HandWindow", "%1\nA click throws it."),
+                   {row.sentence});
+    m_throws->showRows(rows);
     m_waits->showWaits(m_view.state == hand::HandState::Waiting ? m_view.waits.waits
                                                                 : std::vector<hand::Wait>{});
     m_entry->updatePalette();
@@ -223,13 +267,14 @@ void HandWindow::updateButtons()
 void HandWindow::updateTabOrder()
 {
     // As the window reads: the text, the palette row by row, the modes, the conditions, the
-    // hand, the waits, the buttons.
+    // hand, the throws, the waits, the buttons.
     std::vector<QWidget*> order = m_entry->upperControls();
     order.push_back(m_seat);
     order.push_back(m_round);
     order.insert(order.end(), m_conditions.begin(), m_conditions.end());
     const std::vector<QWidget*> lower = m_entry->lowerControls();
     order.insert(order.end(), lower.begin(), lower.end());
+    order.insert(order.end(), m_throws->rows().begin(), m_throws->rows().end());
     order.insert(order.end(), m_waits->pictures().begin(), m_waits->pictures().end());
     order.push_back(m_fillCalculator);
     order.push_back(m_fillFanCounter);

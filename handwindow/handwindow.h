@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "discards.h"
 #include "fancount.h"
 #include "handengine.h"
 #include "handsheet.h"
@@ -18,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class ThrowsTable;
 class TileEntry;
 class WaitsStrip;
 
@@ -49,6 +51,7 @@ protected:
 
 private:
     void Wait_Click(hand::Face face, bool hadFocus);
+    void Throw_Click(const QString& tile, bool hadFocus);
     void FillCalculator_Click();
     void FillFanCounter_Click();
 
@@ -71,12 +74,15 @@ private:
     std::vector<QCheckBox*> m_conditions; // in the order of their table
     QLabel* m_result = nullptr;
     WaitsStrip* m_waits = nullptr;
+    ThrowsTable* m_throws = nullptr;
     QPushButton* m_fillCalculator = nullptr;
     QPushButton* m_fillFanCounter = nullptr;
     // The captions of the two wind boxes' labels.
     std::vector<std::pair<QLabel*, const char*>> m_captions;
 
     hand::HandView m_view;
+    // The throws from a hand of 14 tiles without a winning tile; empty for any other hand.
+    hand::DiscardsResult m_discards;
     // The calculator's table limit as the shown score used it: none entered, or the number.
     std::optional<std::int32_t> m_shownTableLimit;
     bool m_calculatorAvailable = true;

@@ -11,6 +11,7 @@
 #include "controls.h"
 #include "handdesign.h"
 #include "messages.h"
+#include "throwview.h"
 #include "tilearea.h"
 #include "tileimages.h"
 #include "tilelabel.h"
@@ -212,9 +213,18 @@ void TileEntry::makeWinning(hand::Face face, bool focusIt)
         m_handArea->tile(m_handArea->shownCount() - 1)->setFocus(Qt::TabFocusReason);
 }
 
-void TileEntry::showHand(const hand::Reading* reading)
+void TileEntry::showHand(const hand::Reading* reading, std::optional<hand::Face> bestThrow)
 {
-    m_handArea->showTiles(hand::entryPictures(m_hand, reading));
+    TilePictureGroups pictures = hand::entryPictures(m_hand, reading);
+    if (bestThrow)
+        hand::markBestThrow(pictures, m_hand, *bestThrow);
+    m_handArea->showTiles(pictures);
+}
+
+void TileEntry::throwTile(hand::Face face)
+{
+    if (const std::optional<int> slot = hand::concealedSlotOf(m_hand, face))
+        apply(hand::removeTile(m_hand, *slot));
 }
 
 void TileEntry::updatePalette()

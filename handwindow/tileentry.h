@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -37,12 +38,15 @@ public:
     // Why the text as typed does not read; empty when it does (the hand is then the text's).
     const Phrase& textError() const { return m_textError; }
 
-    // The hand's pictures, named after the reading it was scored by, if any.
-    void showHand(const hand::Reading* reading);
+    // The hand's pictures, named after the reading it was scored by, if any; the best tile to
+    // throw from a hand of 14 marked.
+    void showHand(const hand::Reading* reading, std::optional<hand::Face> bestThrow = {});
     // Only the clicks the hand can take, in the mode chosen.
     void updatePalette();
     // The face becomes the winning tile; `focusIt`: the keyboard goes to its picture.
     void makeWinning(hand::Face face, bool focusIt);
+    // A concealed tile of the face goes out of the hand, as a click on it takes it.
+    void throwTile(hand::Face face);
 
     void retranslate();
     // After a new design scale: the palette's pictures at their new size.

@@ -15,35 +15,18 @@
 #include "explainedlabel.h"
 #include "handpictures.h"
 #include "messages.h"
+#include "practicedesign.h"
+#include "throwstable.h"
+#include "throwview.h"
 #include "tilearea.h"
 #include "tilelabel.h"
 #include "translated.h"
 #include "twips.h"
 #include "windownames.h"
 
+using namespace practicedesign;
+
 namespace {
-
-// The design, in twips: the hand and the answers on the left, the verdict beside them, tall
-// enough for the longest working (36 lines).
-constexpr int leftColumn = 120;
-constexpr int leftWidth = 5520;
-constexpr int tilesTop = 1320;
-constexpr int tilesHeight = 1935; // three lines of pictures, as many as any hand takes
-constexpr int answerTop = 3660;
-constexpr int buttonTop = 4140;
-constexpr int verdictLeft = 5880;
-constexpr int verdictWidth = 4920;
-constexpr int verdictTop = 120;
-constexpr int verdictHeight = 7650;
-constexpr int fillTop = verdictTop + verdictHeight - 375;
-constexpr int clientWidth = verdictLeft + verdictWidth + 120;
-constexpr int clientHeight = verdictTop + verdictHeight + 120;
-
-// In the order of the deal's levels.
-constexpr std::array<const char*, 3> levelNames{
-    QT_TRANSLATE_NOOP("PracticeWindow", "Sets and pair"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "With doubles"),
-    QT_TRANSLATE_NOOP("PracticeWindow", "Everything")};
 
 // Selected and copied with the mouse or the keyboard, and reached by Tab.
 void makeSelectable(QLabel* label)
@@ -69,6 +52,8 @@ PracticeWindow::PracticeWindow(QWidget* parent)
 void PracticeWindow::retranslate()
 {
     setWindowTitle(tr("Practice counting"));
+    if (throwing())
+        m_situation->setText(translated(hand::throwSituation(conditions())));
     for (const auto& [control, caption] : m_captions) {
         const QString text = translated("PracticeWindow", caption);
         if (auto* label = qobject_cast<QLabel*>(control))
@@ -83,9 +68,11 @@ void PracticeWindow::retranslate()
     m_notation->setToolTip(tr("The hand in tiles, to paste into the hand window"));
     m_count->setAccessibleName(tr("Your hand is worth"));
     m_fans->setAccessibleName(tr("Fans"));
-    m_situation->setText(translated(hand::situationText(conditions())));
+    if (!throwing())
+        m_situation->setText(translated(hand::situationText(conditions())));
     showHand();
     writeVerdict();
+    showThrows();
 }
 
 void PracticeWindow::rescale()
@@ -164,6 +151,8 @@ void PracticeWindow::createControls()
     m_tiles = new TileArea(this, QStringLiteral("PracticeTile"),
                            QRect(leftColumn, tilesTop, leftWidth, tilesHeight));
     m_tiles->setObjectName(QStringLiteral("PracticeTiles"));
+    connect(m_tiles, &TileArea::clicked, this,
+            [this](int slot) { runEventHandler([this, slot] { PracticeTile_Click(slot); }); });
     m_notation = createLabel(this, QStringLiteral("PracticeHand"), QString(),
                              QRect(leftColumn, tilesTop + tilesHeight + 60, leftWidth, 255));
     makeSelectable(m_notation);
@@ -207,17 +196,26 @@ void PracticeWindow::createControls()
         createCommandButton(this, QStringLiteral("PracticeShowBoard"), QString(),
                             QRect(3000, fillTop, 2640, 375), [this] { PracticeShowBoard_Click(); });
     captioned(m_showBoard, QT_TRANSLATE_NOOP("PracticeWindow", "Show on the fan counter"));
+
+    m_throws = new ThrowsTable(this, throwsRect);
+    m_countingControls = {countCaption, m_count,     fansCaption, m_fans,
+                          m_check,      m_showSheet, m_showBoard};
 }
 
 hand::Conditions PracticeWindow::conditions() const
 {
-    hand::Conditions conditions = m_deal.conditions;
+    hand::Conditions conditions = throwing() ? m_throwDeal.conditions : m_deal.conditions;
     conditions.tablelimit = enteredTableLimit().value_or(hand::Conditions{}.tablelimit);
     return conditions;
 }
 
 void PracticeWindow::dealNext()
 {
+    showMode();
+    if (throwing()) {
+        showThrowDeal(hand::dealThrowHand(m_seeds() & hand::maxSeed));
+        return;
+    }
     const auto level = static_cast<hand::DealLevel>(m_level->currentIndex() + 1);
     showDeal(hand::deal(level, m_seeds()));
 }
@@ -226,6 +224,19 @@ void PracticeWindow::rescore()
 {
     m_shownTableLimit = enteredTableLimit();
     const hand::Conditions now = conditions();
+    if (throwing()) {
+        m_throwResult = hand::findDiscards(m_throwDeal.hand, now);
+        m_situation->setText(translated(hand::throwSituation(now)));
+        m_notation->setText(QString::fromStdString(hand::writeHand(m_throwDeal.hand)));
+        showHand();
+        showThrows();
+        // What was said of the choice stands; the table shows it again at the new limit.
+        if (!m_throwsShown)
+            showVerdict({}, false);
+        else
+            updateStatus();
+        return;
+    }
     m_scored = hand::scoreHand(m_deal.hand, now);
     m_situation->setText(translated(hand::situationText(now)));
     m_notation->setText(QString::fromStdString(hand::writeHand(m_deal.hand)));
@@ -236,7 +247,10 @@ void PracticeWindow::rescore()
 
 void PracticeWindow::showHand()
 {
-    m_tiles->showTiles(hand::handPictures(m_deal.hand, &m_scored.reading));
+    if (throwing())
+        m_tiles->showTiles(hand::handPictures(m_throwDeal.hand));
+    else
+        m_tiles->showTiles(hand::handPictures(m_deal.hand, &m_scored.reading));
     updateTabOrder();
 }
 
@@ -245,8 +259,9 @@ void PracticeWindow::updateTabOrder()
     // As the window reads; the pictures are made as hands need them.
     std::vector<QWidget*> order{m_level};
     order.insert(order.end(), m_tiles->pictures().begin(), m_tiles->pictures().end());
-    order.insert(order.end(), {m_notation, m_count, m_fans, m_check, m_reveal, m_next, m_verdict,
-                               m_showSheet, m_showBoard});
+    order.insert(order.end(), {m_notation, m_count, m_fans, m_check, m_reveal, m_next, m_verdict});
+    order.insert(order.end(), m_throws->rows().begin(), m_throws->rows().end());
+    order.insert(order.end(), {m_showSheet, m_showBoard});
     setTabChain(order);
 }
 
@@ -274,7 +289,7 @@ void PracticeWindow::writeVerdict()
 
 void PracticeWindow::updateStatus()
 {
-    m_tallyLabel->setText(translated(m_tally.text()));
+    m_tallyLabel->setText(translated(throwing() ? m_throwTally.text() : m_tally.text()));
     // The sheet and the fan counter would give the answer away.
     const bool settled = m_tally.settled();
     const QString answerFirst = tr("Check your answer or show the answer first.");
@@ -305,6 +320,14 @@ void PracticeWindow::PracticeCheck_Click()
 
 void PracticeWindow::PracticeReveal_Click()
 {
+    if (throwing()) {
+        m_throwTally.settle(false);
+        m_throwsShown = true;
+        showThrows();
+        showVerdict({}, false);
+        updateTabOrder();
+        return;
+    }
     m_tally.settle(false);
     showVerdict({}, true);
 }
@@ -312,7 +335,10 @@ void PracticeWindow::PracticeReveal_Click()
 void PracticeWindow::PracticeNext_Click()
 {
     dealNext();
-    m_count->setFocus();
+    if (throwing())
+        m_tiles->setFocus();
+    else
+        m_count->setFocus();
 }
 
 void PracticeWindow::PracticeShowSheet_Click()

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "deal.h"
+#include "discards.h"
 #include "fancount.h"
 #include "handengine.h"
 #include "handsheet.h"
@@ -18,6 +19,7 @@
 #include "phrase.h"
 #include "practicejudge.h"
 #include "situation.h"
+#include "throwdrill.h"
 
 class ExplainedLabel;
 class QComboBox;
@@ -25,12 +27,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRect;
+class ThrowsTable;
 class TileArea;
 
 // PracticeForm: a dealt winning hand to count. The player types the count and, if they like,
 // the fans; the window judges them, shows the working and keeps a tally for as long as it is
-// open. It knows neither working window: it asks for a fill with the two signals, and whoever
-// opened it passes the request on.
+// open. Its last level, "What to throw", deals 14 tiles instead: the player clicks the tile to
+// throw, and the window judges it and shows every throw, with a tally of its own. It knows neither
+// working window: it asks for a fill with the two signals, and whoever opened it passes the request
+// on.
 class PracticeWindow : public QWidget {
     Q_OBJECT
 
@@ -44,6 +49,9 @@ public:
     // Shows this deal as the next hand; the tally stays.
     void showDeal(const hand::Deal& deal);
     const hand::Deal& currentDeal() const { return m_deal; }
+    // The same for the "What to throw" drill.
+    void showThrowDeal(const hand::ThrowDeal& deal);
+    const hand::ThrowDeal& currentThrowDeal() const { return m_throwDeal; }
 
     // Whether the calculator window is still there to be filled.
     void setCalculatorAvailable(bool available);
@@ -65,11 +73,18 @@ private:
     void PracticeNext_Click();
     void PracticeShowSheet_Click();
     void PracticeShowBoard_Click();
+    void PracticeTile_Click(int slot);
 
     void createControls();
     QLineEdit* createAnswer(const QString& name, const QRect& twips, QLabel* buddy);
 
     void dealNext();
+    // Whether the level chosen is the "What to throw" drill.
+    bool throwing() const;
+    // The controls of counting or of the drill, and the verdict's room beside them.
+    void showMode();
+    // The drill's table, with the player's choice marked once made or the answer shown.
+    void showThrows();
     hand::Conditions conditions() const;
     // Counts the hand under the limit in force and shows it, with no answer judged yet.
     void rescore();
@@ -110,5 +125,13 @@ private:
     std::vector<std::pair<QWidget*, const char*>> m_captions; // labels and buttons made once
 
     hand::PracticeTally m_tally;
+
+    ThrowsTable* m_throws = nullptr;
+    std::vector<QWidget*> m_countingControls; // hidden during the drill
+    hand::ThrowDeal m_throwDeal;
+    hand::DiscardsResult m_throwResult;
+    std::optional<hand::Face> m_thrown; // the player's choice
+    bool m_throwsShown = false;         // chosen or shown
+    hand::PracticeTally m_throwTally;
     LanguageFollower m_language;
 };

@@ -220,7 +220,7 @@ void TestShell::itemsOpenTheirWindows_data()
                               << "Defenitions" << QSize(430, 214) << true;
     QTest::newRow("hand window") << "HandFromTilesMenu"
                                  << "HandForm"
-                                 << "Hand from tiles" << QSize(600, 514) << false;
+                                 << "Hand from tiles" << QSize(600, 618) << false;
     QTest::newRow("practice window") << "PracticeMenu"
                                      << "PracticeForm"
                                      << "Practice counting" << QSize(728, 526) << false;

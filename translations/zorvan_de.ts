@@ -1030,6 +1030,80 @@ Ein Klick macht ihn zum Gewinnstein.</translation>
         <source>Clears the fan counter and selects this hand&apos;s tiles and boxes.</source>
         <translation>Löscht den Fanzähler und wählt die Steine und Kästchen dieser Hand.</translation>
     </message>
+    <message>
+        <source>no tile that wins is left</source>
+        <translation>kein Stein, der Mah-Jongg macht, ist übrig</translation>
+    </message>
+    <message>
+        <source>no tile left helps</source>
+        <translation>kein übriger Stein hilft</translation>
+    </message>
+    <message>
+        <source>%1 (%2 left)</source>
+        <translation>%1 (%2 übrig)</translation>
+    </message>
+    <message>
+        <source>1 tile left wins: %2</source>
+        <translation>1 übriger Stein macht Mah-Jongg: %2</translation>
+    </message>
+    <message>
+        <source>%1 tiles left win: %2</source>
+        <translation>%1 übrige Steine machen Mah-Jongg: %2</translation>
+    </message>
+    <message>
+        <source>1 tile left helps: %2</source>
+        <translation>1 übriger Stein hilft: %2</translation>
+    </message>
+    <message>
+        <source>%1 tiles left help: %2</source>
+        <translation>%1 übrige Steine helfen: %2</translation>
+    </message>
+    <message>
+        <source>Throw %1: waiting; %2; the best wins %3 on a discard</source>
+        <translation>%1 abwerfen: wartet; %2; der beste gewinnt %3 auf einen Abwurf</translation>
+    </message>
+    <message>
+        <source>Throw %1: %2; %3</source>
+        <translation>%1 abwerfen: %2; %3</translation>
+    </message>
+    <message>
+        <source>Complete already: to score it, enter the last tile drawn as the winning tile. Or throw one, the best first; click a row to throw it.</source>
+        <translation>Schon vollständig: Um sie zu zählen, gib den zuletzt gezogenen Stein als Gewinnstein ein. Oder wirf einen ab, der beste zuerst; klicke eine Zeile an, um ihn abzuwerfen.</translation>
+    </message>
+    <message>
+        <source>Throw one, the best first; click a row to throw it.</source>
+        <translation>Wirf einen ab, der beste zuerst; klicke eine Zeile an, um ihn abzuwerfen.</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>1 tile away</source>
+        <translation>1 Stein entfernt</translation>
+    </message>
+    <message>
+        <source>%1 tiles away</source>
+        <translation>%1 Steine entfernt</translation>
+    </message>
+    <message>
+        <source>%1. The best throw.</source>
+        <translation>%1. Der beste Abwurf.</translation>
+    </message>
+    <message>
+        <source>%1. Your choice.</source>
+        <translation>%1. Deine Wahl.</translation>
+    </message>
+    <message>
+        <source>%1, the best to throw</source>
+        <translation>%1, am besten abzuwerfen</translation>
+    </message>
+    <message>
+        <source>%1
+A click throws it.</source>
+        <translation>%1
+Ein Klick wirft ihn ab.</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -1480,6 +1554,22 @@ Alle Fans werden zusammengezählt!!!
         <source>Not quite: %1 fans, not %2.</source>
         <translation>Nicht ganz: %1 Fans, nicht %2.</translation>
     </message>
+    <message>
+        <source>Seat wind %1, prevailing wind %2, table limit %3: which tile would you throw? Click it in the hand.</source>
+        <translation>Platzwind %1, Rundenwind %2, Tischlimit %3: Welchen Stein würdest du abwerfen? Klicke ihn in der Hand an.</translation>
+    </message>
+    <message>
+        <source>Right: throwing %1 is among the best, %2 with %3 tiles left to help.</source>
+        <translation>Richtig: %1 abzuwerfen ist einer der besten Abwürfe: %2, mit %3 übrigen Steinen, die helfen.</translation>
+    </message>
+    <message>
+        <source>Not quite: throwing %1 leaves the hand %2 with %3 tiles left to help; throwing %4 leaves it %5 with %6.</source>
+        <translation>Nicht ganz: Nach dem Abwurf von %1 ist die Hand %2, mit %3 übrigen Steinen, die helfen; nach dem Abwurf von %4 ist sie %5, mit %6.</translation>
+    </message>
+    <message>
+        <source>What to throw</source>
+        <translation>Was abwerfen</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -1546,6 +1636,53 @@ Alle Fans werden zusammengezählt!!!
     <message>
         <source>Check This!</source>
         <translation>Beachte das!</translation>
+    </message>
+</context>
+<context>
+    <name>ThrowsTable</name>
+    <message>
+        <source>Throw</source>
+        <translation>Abwurf</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Draws that help (copies left)</source>
+        <translation>Steine, die helfen (übrig)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Best win</source>
+        <translation>Bester Gewinn</translation>
+    </message>
+    <message>
+        <source>The tile to throw</source>
+        <translation>Der Stein zum Abwerfen</translation>
+    </message>
+    <message>
+        <source>How many exchanges of a tile the hand is from waiting</source>
+        <translation>Wie viele Tausche eines Steins die Hand vom Warten entfernt ist</translation>
+    </message>
+    <message>
+        <source>The tiles that, drawn next, bring the hand nearer (or finish a waiting hand), each with the copies not in your hand</source>
+        <translation>Die Steine, die als nächste gezogen die Hand näher bringen (oder mit einer wartenden Hand Mah-Jongg machen), jeweils mit den Exemplaren außerhalb deiner Hand</translation>
+    </message>
+    <message>
+        <source>The copies left of every tile that helps</source>
+        <translation>Die übrigen Exemplare aller Steine, die helfen</translation>
+    </message>
+    <message>
+        <source>A waiting hand&apos;s highest Zorvan! Points on a discard</source>
+        <translation>Die höchsten Zorvan! Points einer wartenden Hand auf einen Abwurf</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Abwürfe</translation>
     </message>
 </context>
 <context>

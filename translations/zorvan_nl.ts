@@ -1030,6 +1030,80 @@ Een klik maakt hem de winnende steen.</translation>
         <source>Clears the fan counter and selects this hand&apos;s tiles and boxes.</source>
         <translation>Wist de fanteller en kiest de stenen en vakjes van deze hand.</translation>
     </message>
+    <message>
+        <source>no tile that wins is left</source>
+        <translation>er is geen winnende steen meer over</translation>
+    </message>
+    <message>
+        <source>no tile left helps</source>
+        <translation>geen steen die nog over is helpt</translation>
+    </message>
+    <message>
+        <source>%1 (%2 left)</source>
+        <translation>%1 (nog %2)</translation>
+    </message>
+    <message>
+        <source>1 tile left wins: %2</source>
+        <translation>1 steen die nog over is wint: %2</translation>
+    </message>
+    <message>
+        <source>%1 tiles left win: %2</source>
+        <translation>%1 stenen die nog over zijn winnen: %2</translation>
+    </message>
+    <message>
+        <source>1 tile left helps: %2</source>
+        <translation>1 steen die nog over is helpt: %2</translation>
+    </message>
+    <message>
+        <source>%1 tiles left help: %2</source>
+        <translation>%1 stenen die nog over zijn helpen: %2</translation>
+    </message>
+    <message>
+        <source>Throw %1: waiting; %2; the best wins %3 on a discard</source>
+        <translation>Leg %1 af: wacht; %2; de beste wint %3 op een afgooi</translation>
+    </message>
+    <message>
+        <source>Throw %1: %2; %3</source>
+        <translation>Leg %1 af: %2; %3</translation>
+    </message>
+    <message>
+        <source>Complete already: to score it, enter the last tile drawn as the winning tile. Or throw one, the best first; click a row to throw it.</source>
+        <translation>Al compleet: voer de laatst gepakte steen in als winnende steen om de hand te tellen. Of leg er een af, de beste eerst; klik op een regel om die steen af te leggen.</translation>
+    </message>
+    <message>
+        <source>Throw one, the best first; click a row to throw it.</source>
+        <translation>Leg er een af, de beste eerst; klik op een regel om die steen af te leggen.</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wacht</translation>
+    </message>
+    <message>
+        <source>1 tile away</source>
+        <translation>1 steen van wachten</translation>
+    </message>
+    <message>
+        <source>%1 tiles away</source>
+        <translation>%1 stenen van wachten</translation>
+    </message>
+    <message>
+        <source>%1. The best throw.</source>
+        <translation>%1. De beste afgelegde steen.</translation>
+    </message>
+    <message>
+        <source>%1. Your choice.</source>
+        <translation>%1. Jouw keuze.</translation>
+    </message>
+    <message>
+        <source>%1, the best to throw</source>
+        <translation>%1, de beste om af te leggen</translation>
+    </message>
+    <message>
+        <source>%1
+A click throws it.</source>
+        <translation>%1
+Een klik legt hem af.</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -1480,6 +1554,22 @@ Alle fans worden bij elkaar opgeteld!!!
         <source>Not quite: %1 fans, not %2.</source>
         <translation>Niet helemaal: %1 fans, niet %2.</translation>
     </message>
+    <message>
+        <source>Seat wind %1, prevailing wind %2, table limit %3: which tile would you throw? Click it in the hand.</source>
+        <translation>Eigen wind %1, rondewind %2, tafellimiet %3: welke steen leg jij af? Klik hem aan in de hand.</translation>
+    </message>
+    <message>
+        <source>Right: throwing %1 is among the best, %2 with %3 tiles left to help.</source>
+        <translation>Goed: %1 als afgelegde steen is een van de beste keuzes: %2, met nog %3 helpende stenen.</translation>
+    </message>
+    <message>
+        <source>Not quite: throwing %1 leaves the hand %2 with %3 tiles left to help; throwing %4 leaves it %5 with %6.</source>
+        <translation>Niet helemaal: met %1 als afgelegde steen is de hand %2, met nog %3 helpende stenen; met %4 is ze %5, met %6.</translation>
+    </message>
+    <message>
+        <source>What to throw</source>
+        <translation>Wat leg je af</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -1546,6 +1636,53 @@ Alle fans worden bij elkaar opgeteld!!!
     <message>
         <source>Check This!</source>
         <translation>Let op!</translation>
+    </message>
+</context>
+<context>
+    <name>ThrowsTable</name>
+    <message>
+        <source>Throw</source>
+        <translation>Afleggen</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Draws that help (copies left)</source>
+        <translation>Helpende stenen (nog over)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Best win</source>
+        <translation>Beste winst</translation>
+    </message>
+    <message>
+        <source>The tile to throw</source>
+        <translation>De steen om af te leggen</translation>
+    </message>
+    <message>
+        <source>How many exchanges of a tile the hand is from waiting</source>
+        <translation>Hoe vaak de hand nog een steen moet ruilen om te wachten</translation>
+    </message>
+    <message>
+        <source>The tiles that, drawn next, bring the hand nearer (or finish a waiting hand), each with the copies not in your hand</source>
+        <translation>De stenen die, als volgende gepakt, de hand dichterbij brengen (of een wachtende hand afmaken), elk met hoeveel er nog buiten je hand zijn</translation>
+    </message>
+    <message>
+        <source>The copies left of every tile that helps</source>
+        <translation>Alle helpende stenen die nog over zijn</translation>
+    </message>
+    <message>
+        <source>A waiting hand&apos;s highest Zorvan! Points on a discard</source>
+        <translation>De hoogste Zorvan! Points van een wachtende hand op een afgooi</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Af te leggen stenen</translation>
     </message>
 </context>
 <context>

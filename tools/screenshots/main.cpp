@@ -107,6 +107,14 @@ void fillHandWindow(QWidget* handWindow)
     mode("ModeTile");
 }
 
+// Seat South again, 14 tiles to throw from: two throws leave the hand waiting, on one tile or
+// on two.
+void showThrows(QWidget* handWindow)
+{
+    child<QLineEdit>(handWindow, QStringLiteral("HandText"))
+        ->setText(QStringLiteral("234m 456p 578p 678s 99s"));
+}
+
 // A hand with doublings, always the same one, counted right and its fans wrong.
 void fillPracticeWindow(PracticeWindow* practice)
 {
@@ -199,6 +207,7 @@ int main(int argc, char* argv[])
                        save(fanCounter, directory, "fancounter" + suffix) &&
                        save(glossary, directory, "glossary" + suffix) &&
                        save(handWindow, directory, "handwindow" + suffix) &&
+                       (showThrows(handWindow), save(handWindow, directory, "throws" + suffix)) &&
                        save(practice, directory, "practice" + suffix);
     return saved ? 0 : 1;
 }
