@@ -222,20 +222,18 @@ int ThrowRowWidget::show(const ThrowRow& row, const std::vector<int>& columns, i
 
 void ThrowRowWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    event->accept();
+    m_click.press(event);
 }
 
 void ThrowRowWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && m_pressed &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_click.release(event, *this))
         emit clicked();
+}
+
+void ThrowRowWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_click.doubleClick(event);
 }
 
 void ThrowRowWidget::keyPressEvent(QKeyEvent* event)

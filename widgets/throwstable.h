@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "clickgesture.h"
 #include "throwrow.h"
 
 class QLabel;
@@ -65,6 +66,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -80,5 +82,5 @@ private:
     QLabel* m_worth = nullptr;
     std::vector<QLabel*> m_acceptTiles;
     std::vector<QLabel*> m_acceptLeft;
-    bool m_pressed = false;
+    ClickGesture m_click;
 };

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "clickgesture.h"
+
 // A tile picture that reports a click: a left press and release inside it, or Space while it
 // has the keyboard focus. A double click is one click, the press that opened it; its second
 // press does not count again. The focused tile carries the style's focus frame over its
@@ -25,5 +27,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    ClickGesture m_click;
 };
